@@ -1,0 +1,75 @@
+// Dialog layout ids and control ids of every dialog.
+#pragma once
+
+// Layouts.
+constexpr int IDD_MAIN = 101;
+constexpr int IDD_ABOUT = 103;
+constexpr int IDD_INFO = 109;
+constexpr int IDD_SUMMARY = 111;
+
+// Images.
+constexpr int IDI_ABOUT = 104;      // About dialog picture, 64 x 64
+constexpr int IDI_SUMMARY = 109;    // "FP ?" icon of IDC_HELP_SUMMARY
+constexpr int IDI_INFO = 110;       // "ulp ?" icon of IDC_HELP_INFO
+constexpr int IDI_SMALL = 112;      // main window's small icon
+constexpr int IDB_ULP = 113;        // Info dialog bitmap, 132 x 50
+
+// Main dialog.
+constexpr int IDC_VALUE = 1007;
+constexpr int IDC_PARAM_VALUE = 1008;
+constexpr int IDC_FORMAT_32 = 1011;
+constexpr int IDC_FORMAT_64 = 1012;
+constexpr int IDC_FORMAT_128 = 1013;
+constexpr int IDC_SIGN_128 = 1014;
+constexpr int IDC_EXPONENT_128 = 1015;
+constexpr int IDC_FRACTION_128_HIGH = 1016;
+constexpr int IDC_FRACTION_128_LOW = 1018;
+constexpr int IDC_CURSOR_POS = 1019;
+constexpr int IDC_FIELD_WIDTH = 1020;
+constexpr int IDC_SIGN_32 = 1026;
+constexpr int IDC_EXPONENT_32 = 1027;
+constexpr int IDC_FRACTION_32 = 1028;
+constexpr int IDC_ZEROS = 1029;
+constexpr int IDC_ONES = 1030;
+constexpr int IDC_INVERT = 1031;
+constexpr int IDC_SIGN_64 = 1032;
+constexpr int IDC_EXPONENT_64 = 1033;
+constexpr int IDC_HELP_SUMMARY = 1034;
+constexpr int IDC_FRACTION_64 = 1035;
+constexpr int IDC_DATA_TYPE = 1036;
+constexpr int IDC_PARAM_CAPTION = 1040;
+constexpr int IDC_ABOUT = 1041;
+constexpr int IDC_HELP_INFO = 1042;
+constexpr int IDC_BINARY_NEIGHBOURS = 1043;
+constexpr int IDC_PARAM_LIST = 1044;
+constexpr int IDC_ALL_FIELDS = 1045;
+constexpr int IDC_CURRENT_FIELD = 1046;
+constexpr int IDC_LANG_RO = 1050;
+constexpr int IDC_LANG_EN = 1051;
+constexpr int IDC_GROUP_DATA = 1052;
+constexpr int IDC_GROUP_REPRESENTATION = 1053;
+constexpr int IDC_DATA_TYPE_CAPTION = 1054;
+constexpr int IDC_GROUP_FORMAT = 1055;
+constexpr int IDC_FORMAT_CAPTION = 1056;
+constexpr int IDC_PARAM_LIST_CAPTION = 1057;
+constexpr int IDC_CURSOR_POS_CAPTION = 1058;
+constexpr int IDC_CURSOR_POS_CAPTION2 = 1059;
+constexpr int IDC_FIELD_WIDTH_CAPTION = 1060;
+constexpr int IDC_EXIT = 30001;
+
+// About dialog.
+constexpr int IDC_ABOUT_HEADING = 1022;
+constexpr int IDC_ABOUT_AUTHOR = 1023;
+
+// Info dialog.
+constexpr int IDC_INFO_TEXT = 1049;
+
+// Summary dialog.
+constexpr int IDC_SUMMARY_TEXT_1 = 1047;
+constexpr int IDC_SUMMARY_TEXT_2 = 1048;
+constexpr int IDC_SUMMARY_TEXT_3 = 1049;
+constexpr int IDC_SUMMARY_TEXT_4 = 1050;
+constexpr int IDC_SUMMARY_TEXT_5 = 1051;
+constexpr int IDC_SUMMARY_TEXT_6 = 1052;
+constexpr int IDC_SUMMARY_TEXT_7 = 1053;
+constexpr int IDC_SAVE = 1041;

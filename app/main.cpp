@@ -1,0 +1,3 @@
+#include "app/startup.h"
+
+int main() { return WinMain(nullptr, nullptr, "", 1); }

@@ -1,0 +1,59 @@
+// The program's shared state, in its two groups: the application handles
+// (ORVANEGLOBALS) and the working state (COMUN). Texts are fixed-length and
+// blank-padded std::strings whose size() never changes.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "dialog/dialog.h"
+
+namespace ORVANEGLOBALS {
+inline void* H_INSTANCE = nullptr;
+inline DIALOG DLG_MAIN;
+}  // namespace ORVANEGLOBALS
+
+namespace COMUN {
+inline DIALOG DLG_SUMMARY;
+inline HICON H_ICON_SMALL = nullptr;
+inline HICON H_ICON_INFO = nullptr;
+inline HICON H_ICON_SUMMARY = nullptr;
+
+inline int FORMAT_KIND = 4;
+inline std::string VALUE_CHAR(42, ' ');
+inline float X4 = 0.0f;
+inline double X8 = 0.0;
+inline __float128 X16 = 0;
+inline std::string CX4(32, ' ');
+inline std::string CX8(64, ' ');
+inline std::string CX16(128, ' ');
+inline std::string STR_0(64, '0');
+inline std::string STR_1(64, '1');
+
+inline bool IS_ZERO = false;
+inline bool IS_SUBNORMAL = false;
+inline bool IS_INFINITY = false;
+inline bool IS_NAN = false;
+inline bool IS_FINITE = false;
+inline bool EXP_MAX_FINITE = false;
+inline bool EXP_MIN_NORMAL = false;
+
+// Class of the datum: [0] Romanian, [1] English, 30 characters each.
+inline std::array<std::string, 2> DATATYPE{std::string(30, ' '), std::string(30, ' ')};
+inline char INF_SIGN = '0';
+inline char NAN_SIGN = '0';
+
+inline int CURRENT_FIELD_WIDTH = 0;
+inline int PARAM_INDEX = 0;
+inline int LANG = 1;  // 1 Romanian, 2 English
+inline bool LANG_RO = true;
+inline bool ALL_FIELDS = true;
+
+// Summary texts: STATIC_2[item 0..6][language 0..1], 180 characters each.
+inline std::array<std::array<std::string, 2>, 7> STATIC_2{};
+inline std::array<int, 7> ID_STATIC_2{};
+}  // namespace COMUN
+
+// Restores every shared variable to its start value (used before each start-up).
+void RESET_SHARED_STATE();

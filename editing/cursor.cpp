@@ -1,0 +1,4 @@
+// Placeholder until this subject is built.
+#include "editing/cursor.h"
+
+void SHOWCURSORPOSITION_FIELD(DIALOG&, int, int) {  }

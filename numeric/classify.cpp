@@ -1,0 +1,4 @@
+// Placeholder until this subject is built.
+#include "numeric/classify.h"
+
+void RETRIEVEDATATYPE() {  }

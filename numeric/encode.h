@@ -1,0 +1,18 @@
+// Typed value to bit fields: keyword test, special patterns, free-form reading, field widths.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "dialog/dialog.h"
+
+#include <cstdint>
+
+void ISINFINITY_OR_NAN();
+void SETEDITSFORINFINITY_NAN(DIALOG& dlg, int id, int event);
+void BITSFROMVALUE(DIALOG& dlg, int id, int event);
+// Width of the bit field shown by control id in the current format (0 if
+// none); also stored in CURRENT_FIELD_WIDTH.
+int IFIELD(int id);
+// Characters of the decimal form of n.
+int WIDTH(int32_t n);

@@ -1,0 +1,29 @@
+// The free-form number reader: decimal text straight to a binary format,
+// correctly rounded (nearest, ties to even), never by rounding twice.
+//
+// Accepted form: leading blanks; optional '+'/'-'; digits with at most one
+// point (at least one digit); optional exponent: E, D or Q (either case) with
+// an optionally signed integer, or a bare sign and integer ("1.5+3"). The
+// number ends at the first blank, comma or slash; the rest is not examined.
+// Instead of digits, after an optional sign: Inf, Infinity or NaN in any case.
+// A comma or slash before any number: no value. Magnitudes below the smallest
+// subnormal round correctly to zero or the smallest subnormal, keeping the
+// sign. A magnitude that rounds beyond the largest finite value is Invalid.
+// A NaN read gets the quiet pattern with an all-ones fraction and the typed sign.
+#pragma once
+
+#include <string_view>
+
+namespace ieee {
+
+enum class ReadStatus {
+    Value,    // x holds the result
+    NoValue,  // comma or slash before any number: x unchanged
+    Invalid,  // not a number, or overflow: x unchanged
+};
+
+ReadStatus ReadFreeForm(std::string_view text, float& x);
+ReadStatus ReadFreeForm(std::string_view text, double& x);
+ReadStatus ReadFreeForm(std::string_view text, __float128& x);
+
+}  // namespace ieee

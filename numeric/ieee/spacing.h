@@ -1,0 +1,28 @@
+// Spacing of representable numbers: ULP, neighbours, representation exponent.
+#pragma once
+
+#include <string_view>
+
+namespace ieee {
+
+// ULP(x) = 2^(exponent(x) - p), exponent(x) as frexp gives it (0 for a zero),
+// rounded once to the format: 2^-p for a zero, 0 for subnormals, the smallest
+// subnormal for the smallest normal number. Infinity gives +infinity, NaN a NaN.
+float ULP4(const float& x);
+double ULP8(const double& x);
+__float128 ULP16(const __float128& x);
+
+// IEEE nextUp (NEARn) and nextDown (NEAR_n). A NaN gives a quiet NaN.
+float NEAR4(const float& x);
+float NEAR_4(const float& x);
+double NEAR8(const double& x);
+double NEAR_8(const double& x);
+__float128 NEAR16(const __float128& x);
+__float128 NEAR_16(const __float128& x);
+
+// Representation exponent E from the exponent field text (read as an unsigned
+// binary number by UnsignedFromDigits's rule): stored exponent - bias, or Emin
+// when zeroOrSubnormal. 0 for an unknown format kind.
+int RepresentationExponent(int formatKind, std::string_view exponentField, bool zeroOrSubnormal);
+
+}  // namespace ieee
