@@ -1,4 +1,38 @@
-// Placeholder until this subject is built.
+// Class of the current datum, named in both caption languages.
 #include "numeric/classify.h"
 
-void RETRIEVEDATATYPE() {  }
+#include "app/state.h"
+
+namespace {
+
+std::string Padded(std::string text) {
+    text.resize(30, ' ');
+    return text;
+}
+
+}  // namespace
+
+void RETRIEVEDATATYPE() {
+    using namespace COMUN;
+    std::string romanian;
+    std::string english;
+    if (IS_ZERO) {
+        romanian = "Zero cu semn";
+        english = "Signed Zero";
+    } else if (IS_SUBNORMAL) {
+        romanian = "Numar denormalizat";
+        english = "Denormalized Number";
+    } else if (IS_INFINITY) {
+        romanian = "Infinit cu semn";
+        english = "Signed Infinity";
+    } else if (IS_NAN) {
+        romanian = "Non-Numar";
+        english = "Not-a-Number";
+    } else {
+        const std::string kind = std::to_string(FORMAT_KIND);
+        romanian = "Numar normalizat: Real(" + kind + ")";
+        english = "Normalized Number: Real(" + kind + ")";
+    }
+    DATATYPE[0] = Padded(romanian);
+    DATATYPE[1] = Padded(english);
+}
