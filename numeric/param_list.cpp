@@ -1,6 +1,131 @@
-// Placeholder until this subject is built.
+// The parameter list: choosing an entry shows one quantity of the current datum
+// in IDC_PARAM_VALUE and names it in IDC_PARAM_CAPTION. Exponent and
+// significand are read from the field texts as they stand; the classification
+// flags are those of the last decoding.
 #include "numeric/param_list.h"
 
-void SUB_LIST(DIALOG&, int, int) {  }
-void SUB_EXPONENT(DIALOG&, int, int) {  }
-void SUB_FRACTION(DIALOG&, int, int) {  }
+#include <string>
+
+#include "app/controls.h"
+#include "app/state.h"
+#include "numeric/ieee/format_table.h"
+#include "numeric/ieee/scientific_text.h"
+#include "numeric/ieee/spacing.h"
+#include "numeric/neighbours.h"
+
+namespace {
+
+// Entry LANG of a two-language pair (Romanian first).
+const char* ByLanguage(const char* romanian, const char* english) {
+    return COMUN::LANG == 2 ? english : romanian;
+}
+
+int ExponentFieldOf(int formatKind) {
+    switch (formatKind) {
+        case 4: return IDC_EXPONENT_32;
+        case 8: return IDC_EXPONENT_64;
+        case 16: return IDC_EXPONENT_128;
+        default: return 0;
+    }
+}
+
+// The fraction field text(s) of the format, joined (binary128: high part, then low part).
+std::string ReadFraction(DIALOG& dlg, int formatKind) {
+    switch (formatKind) {
+        case 4: {
+            std::string text(23, ' ');
+            DIALOG_GET_TEXT(dlg, IDC_FRACTION_32, text);
+            return text;
+        }
+        case 8: {
+            std::string text(52, ' ');
+            DIALOG_GET_TEXT(dlg, IDC_FRACTION_64, text);
+            return text;
+        }
+        case 16: {
+            std::string high(48, ' ');
+            std::string low(64, ' ');
+            DIALOG_GET_TEXT(dlg, IDC_FRACTION_128_HIGH, high);
+            DIALOG_GET_TEXT(dlg, IDC_FRACTION_128_LOW, low);
+            return high + low;
+        }
+        default: return {};
+    }
+}
+
+// Significand text of the last finite datum; a call for a non-finite datum
+// shows it again.
+std::string& SignificandDisplay() {
+    static std::string text(42, ' ');
+    return text;
+}
+
+std::string TrimLeft(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+}  // namespace
+
+void SUB_LIST(DIALOG& dlg, int id, int event) {
+    DIALOG_SET_LOGICAL(dlg, IDC_BINARY_NEIGHBOURS, false, INDEX_ENABLE);
+    int selected = 0;
+    DIALOG_GET_INT(dlg, IDC_PARAM_LIST, selected, 1);
+    COMUN::PARAM_INDEX = selected;
+
+    switch (COMUN::PARAM_INDEX) {
+        case 1: SUB_EXPONENT(dlg, id, event); break;
+        case 2: SUB_FRACTION(dlg, id, event); break;
+        case 3: SUB_ULP(dlg, id, event); break;
+        case 4:
+        case 5:
+            DIALOG_SET_LOGICAL(dlg, IDC_BINARY_NEIGHBOURS, true, INDEX_ENABLE);
+            SUB_NEAR(dlg, id, event);
+            break;
+        case 6: {
+            const char* text = COMUN::FORMAT_KIND == 8    ? "Epsilon = ULP(1.D0)."
+                               : COMUN::FORMAT_KIND == 16 ? "Epsilon = ULP(1.Q0)."
+                                                          : "Epsilon = ULP(1.0).";
+            DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, text);
+            DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, "Epsilon");
+            break;
+        }
+        default: break;
+    }
+}
+
+void SUB_EXPONENT(DIALOG& dlg, int, int) {
+    const ieee::FormatInfo* format = ieee::FormatFor(COMUN::FORMAT_KIND);
+    if (format == nullptr) return;
+
+    std::string exponentField(static_cast<size_t>(format->exponentBits), ' ');
+    DIALOG_GET_TEXT(dlg, ExponentFieldOf(format->kind), exponentField);
+    const int e = ieee::RepresentationExponent(format->kind, exponentField,
+                                               COMUN::IS_ZERO || COMUN::IS_SUBNORMAL);
+    DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, std::to_string(e));
+
+    std::string caption = ByLanguage("Exponentul reprezentarii", "Representation Exponent");
+    if (COMUN::EXP_MIN_NORMAL) {
+        caption += " (Emin)";
+    } else if (COMUN::EXP_MAX_FINITE) {
+        caption += " (Emax)";
+    } else {
+        caption += " (E)";
+    }
+    DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, caption);
+}
+
+void SUB_FRACTION(DIALOG& dlg, int, int) {
+    const ieee::FormatInfo* format = ieee::FormatFor(COMUN::FORMAT_KIND);
+    if (format == nullptr) return;
+
+    const std::string fraction = ReadFraction(dlg, format->kind);
+    std::string& display = SignificandDisplay();
+    if (COMUN::IS_FINITE) {
+        const bool hiddenOne = !(COMUN::IS_SUBNORMAL || COMUN::IS_ZERO);
+        display = ieee::SignificandText(format->kind, fraction, hiddenOne);
+        display.resize(42, ' ');
+    }
+    DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, TrimLeft(display));
+    DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, ByLanguage("     Semnificand", "     Significand"));
+}
