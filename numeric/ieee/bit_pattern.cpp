@@ -1,20 +1,83 @@
-// Placeholder until this subject is built.
+// Bit strings and raw patterns. Every conversion here copies bits with memcpy
+// and never does arithmetic on the value, so signalling NaNs stay signalling.
 #include "numeric/ieee/bit_pattern.h"
+
+#include <cstring>
 
 namespace ieee {
 
-std::string BitString(float) { return {}; }
-std::string BitString(double) { return {}; }
-std::string BitString(__float128) { return {}; }
-float Binary32FromDigits(std::string_view) { return {}; }
-double Binary64FromDigits(std::string_view) { return {}; }
-__float128 Binary128FromDigits(std::string_view) { return {}; }
-uint128 UnsignedFromDigits(std::string_view) { return {}; }
-uint32_t Bits(float) { return {}; }
-uint64_t Bits(double) { return {}; }
-uint128 Bits(__float128) { return {}; }
-float FloatFromBits(uint32_t) { return {}; }
-double DoubleFromBits(uint64_t) { return {}; }
-__float128 QuadFromBits(uint128) { return {}; }
+namespace {
+
+template <typename U>
+std::string BitsToText(U bits, int width) {
+    std::string out(static_cast<size_t>(width), '0');
+    for (int i = width - 1; i >= 0; --i) {
+        if (bits & 1) out[static_cast<size_t>(i)] = '1';
+        bits >>= 1;
+    }
+    return out;
+}
+
+}  // namespace
+
+uint32_t Bits(float x) {
+    uint32_t b;
+    std::memcpy(&b, &x, sizeof b);
+    return b;
+}
+
+uint64_t Bits(double x) {
+    uint64_t b;
+    std::memcpy(&b, &x, sizeof b);
+    return b;
+}
+
+uint128 Bits(__float128 x) {
+    uint128 b;
+    std::memcpy(&b, &x, sizeof b);
+    return b;
+}
+
+float FloatFromBits(uint32_t bits) {
+    float x;
+    std::memcpy(&x, &bits, sizeof x);
+    return x;
+}
+
+double DoubleFromBits(uint64_t bits) {
+    double x;
+    std::memcpy(&x, &bits, sizeof x);
+    return x;
+}
+
+__float128 QuadFromBits(uint128 bits) {
+    __float128 x;
+    std::memcpy(&x, &bits, sizeof x);
+    return x;
+}
+
+std::string BitString(float x) { return BitsToText(Bits(x), 32); }
+std::string BitString(double x) { return BitsToText(Bits(x), 64); }
+std::string BitString(__float128 x) { return BitsToText(Bits(x), 128); }
+
+uint128 UnsignedFromDigits(std::string_view digits) {
+    uint128 value = 0;
+    for (char c : digits) {
+        if (c == '0' || c == '1') value = (value << 1) | static_cast<uint128>(c - '0');
+    }
+    return value;
+}
+
+float Binary32FromDigits(std::string_view digits) {
+    return FloatFromBits(static_cast<uint32_t>(UnsignedFromDigits(digits)));
+}
+
+double Binary64FromDigits(std::string_view digits) {
+    return DoubleFromBits(static_cast<uint64_t>(UnsignedFromDigits(digits)));
+}
+
+__float128 Binary128FromDigits(std::string_view digits) {
+    return QuadFromBits(UnsignedFromDigits(digits));
+}
 
 }  // namespace ieee

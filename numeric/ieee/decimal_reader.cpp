@@ -1,10 +1,289 @@
-// Placeholder until this subject is built.
+// Free-form decimal reader. The text is checked and normalised here into a
+// plain "<digits>e<exponent>" string (significant digits only, no point, so the
+// result never depends on the C locale), which the correctly rounded converters
+// then read: std::from_chars for binary32 and binary64, strtoflt128 for
+// binary128. Each format is converted directly from the decimal digits.
 #include "numeric/ieee/decimal_reader.h"
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <string>
+#include <type_traits>
+
+extern "C" {
+#include <quadmath.h>
+}
+
+#include "numeric/ieee/bit_pattern.h"
 
 namespace ieee {
 
-ReadStatus ReadFreeForm(std::string_view, float&) { return {}; }
-ReadStatus ReadFreeForm(std::string_view, double&) { return {}; }
-ReadStatus ReadFreeForm(std::string_view, __float128&) { return {}; }
+namespace {
+
+// Any magnitude whose leading digit sits above 10^kOverflowExp overflows every
+// format (the largest binary128 value is about 1.19e4932); any magnitude below
+// 10^kUnderflowExp is far under half the smallest binary128 subnormal
+// (about 6.5e-4966) and rounds to zero in every format.
+constexpr int64_t kOverflowExp = 6000;
+constexpr int64_t kUnderflowExp = -6000;
+// Exponent digits saturate here, far beyond both limits yet far from the
+// int64_t range even after the point position (bounded by the text length)
+// is added.
+constexpr int64_t kExponentCap = 1'000'000'000'000LL;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsTerminator(char c) { return IsBlank(c) || c == ',' || c == '/'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool StartsWithNoCase(std::string_view text, size_t at, std::string_view word) {
+    if (text.size() - at < word.size()) return false;
+    for (size_t k = 0; k < word.size(); ++k)
+        if (Lower(text[at + k]) != word[k]) return false;
+    return true;
+}
+
+bool EndsHere(std::string_view text, size_t at) { return at == text.size() || IsTerminator(text[at]); }
+
+enum class Kind { Zero, Finite, Infinity, NaN };
+
+// The outcome of checking the text: what it denotes, and for a non-zero finite
+// number its normalised decimal form.
+struct Scan {
+    ReadStatus status = ReadStatus::Invalid;
+    Kind kind = Kind::Zero;
+    bool negative = false;
+    bool overflow = false;   // magnitude certainly beyond every format
+    bool underflow = false;  // magnitude certainly rounds to zero in every format
+    std::string_view mantissa;  // digits with at most one point
+    int64_t firstSignificant = 0;  // digit index (point not counted)
+    int64_t lastSignificant = 0;
+    int64_t exponent = 0;  // decimal exponent of the last significant digit
+    int64_t leading = 0;   // decimal exponent of the first significant digit
+};
+
+Scan Check(std::string_view text) {
+    Scan s;
+    const size_t n = text.size();
+    size_t i = 0;
+    while (i < n && IsBlank(text[i])) ++i;
+    if (i == n) return s;
+    if (text[i] == ',' || text[i] == '/') {
+        s.status = ReadStatus::NoValue;
+        return s;
+    }
+    if (text[i] == '+' || text[i] == '-') {
+        s.negative = text[i] == '-';
+        ++i;
+    }
+
+    // The words: Infinity is tried before its prefix Inf.
+    if (i < n && !IsDigit(text[i]) && text[i] != '.') {
+        size_t end = 0;
+        if (StartsWithNoCase(text, i, "infinity") && EndsHere(text, i + 8)) {
+            s.kind = Kind::Infinity;
+            end = i + 8;
+        } else if (StartsWithNoCase(text, i, "inf") && EndsHere(text, i + 3)) {
+            s.kind = Kind::Infinity;
+            end = i + 3;
+        } else if (StartsWithNoCase(text, i, "nan") && EndsHere(text, i + 3)) {
+            s.kind = Kind::NaN;
+            end = i + 3;
+        }
+        if (end != 0) s.status = ReadStatus::Value;
+        return s;
+    }
+
+    // Digits with at most one point.
+    const size_t mantissaStart = i;
+    int64_t digitCount = 0;
+    int64_t digitsBeforePoint = -1;
+    int64_t first = -1;
+    int64_t last = -1;
+    for (; i < n; ++i) {
+        const char c = text[i];
+        if (IsDigit(c)) {
+            if (c != '0') {
+                if (first < 0) first = digitCount;
+                last = digitCount;
+            }
+            ++digitCount;
+        } else if (c == '.' && digitsBeforePoint < 0) {
+            digitsBeforePoint = digitCount;
+        } else {
+            break;
+        }
+    }
+    if (digitCount == 0) return s;
+    if (digitsBeforePoint < 0) digitsBeforePoint = digitCount;
+    s.mantissa = text.substr(mantissaStart, i - mantissaStart);
+
+    // Exponent: a letter with an optionally signed integer, or a bare sign
+    // with an integer.
+    int64_t exponent = 0;
+    if (i < n && !IsTerminator(text[i])) {
+        const char c = Lower(text[i]);
+        bool expNegative = false;
+        if (c == 'e' || c == 'd' || c == 'q') {
+            ++i;
+            if (i < n && (text[i] == '+' || text[i] == '-')) {
+                expNegative = text[i] == '-';
+                ++i;
+            }
+        } else if (c == '+' || c == '-') {
+            expNegative = c == '-';
+            ++i;
+        } else {
+            return s;
+        }
+        if (i == n || !IsDigit(text[i])) return s;
+        for (; i < n && IsDigit(text[i]); ++i) {
+            if (exponent < kExponentCap) exponent = exponent * 10 + (text[i] - '0');
+        }
+        if (exponent > kExponentCap) exponent = kExponentCap;
+        if (expNegative) exponent = -exponent;
+    }
+    if (!EndsHere(text, i)) return s;
+
+    s.status = ReadStatus::Value;
+    if (first < 0) {
+        s.kind = Kind::Zero;
+        return s;
+    }
+    s.kind = Kind::Finite;
+    s.firstSignificant = first;
+    s.lastSignificant = last;
+    // value = d(first) d(first+1) ... d(last) x 10^(exponent of the last digit)
+    s.exponent = exponent + (digitsBeforePoint - 1 - last);
+    s.leading = exponent + (digitsBeforePoint - 1 - first);
+    s.overflow = s.leading > kOverflowExp;
+    s.underflow = s.leading < kUnderflowExp;
+    return s;
+}
+
+// Writes "<significant digits>e<exponent>" followed by a NUL into a small
+// buffer when it fits, otherwise into a heap string.
+class Normalised {
+public:
+    Normalised(const Normalised&) = delete;
+    Normalised& operator=(const Normalised&) = delete;
+    explicit Normalised(const Scan& s) {
+        const size_t digits = static_cast<size_t>(s.lastSignificant - s.firstSignificant + 1);
+        const size_t need = digits + 24;
+        char* out = small_.data();
+        if (need > small_.size()) {
+            big_.resize(need);
+            out = big_.data();
+        }
+        begin_ = out;
+        int64_t index = 0;
+        for (char c : s.mantissa) {
+            if (c == '.') continue;
+            if (index >= s.firstSignificant && index <= s.lastSignificant) *out++ = c;
+            ++index;
+        }
+        *out++ = 'e';
+        out = std::to_chars(out, begin_ + need - 1, s.exponent).ptr;
+        *out = '\0';
+        end_ = out;
+    }
+    const char* begin() const { return begin_; }
+    const char* end() const { return end_; }
+
+private:
+    std::array<char, 96> small_;
+    std::string big_;
+    char* begin_ = nullptr;
+    char* end_ = nullptr;
+};
+
+template <typename T>
+ReadStatus ConvertCharconv(const Scan& s, T& magnitude) {
+    const Normalised text(s);
+    T value{};
+    const auto result = std::from_chars(text.begin(), text.end(), value);
+    if (result.ptr != text.end()) return ReadStatus::Invalid;
+    if (result.ec == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone and reports out of range both when
+        // the magnitude rounds beyond the largest finite value and when it
+        // rounds to zero; the position of the leading digit tells them apart.
+        if (s.leading >= 0) return ReadStatus::Invalid;
+        magnitude = T(0);
+        return ReadStatus::Value;
+    }
+    if (result.ec != std::errc()) return ReadStatus::Invalid;
+    magnitude = value;
+    return ReadStatus::Value;
+}
+
+ReadStatus ConvertQuad(const Scan& s, __float128& magnitude) {
+    const Normalised text(s);
+    char* end = nullptr;
+    const __float128 value = strtoflt128(text.begin(), &end);
+    if (end != text.end()) return ReadStatus::Invalid;
+    if (isinfq(value)) return ReadStatus::Invalid;  // rounds beyond the largest finite value
+    magnitude = value;
+    return ReadStatus::Value;
+}
+
+template <typename T>
+struct Layout;
+template <>
+struct Layout<float> {
+    using U = uint32_t;
+    static constexpr U kSign = U(1) << 31;
+    static constexpr U kInfinity = 0x7F800000u;
+    static constexpr U kQuietAllOnes = 0x7FFFFFFFu;
+    static float From(U b) { return FloatFromBits(b); }
+};
+template <>
+struct Layout<double> {
+    using U = uint64_t;
+    static constexpr U kSign = U(1) << 63;
+    static constexpr U kInfinity = 0x7FF0000000000000ull;
+    static constexpr U kQuietAllOnes = 0x7FFFFFFFFFFFFFFFull;
+    static double From(U b) { return DoubleFromBits(b); }
+};
+template <>
+struct Layout<__float128> {
+    using U = uint128;
+    static constexpr U kSign = U(1) << 127;
+    static constexpr U kInfinity = U(0x7FFF) << 112;
+    static constexpr U kQuietAllOnes = ~kSign;
+    static __float128 From(U b) { return QuadFromBits(b); }
+};
+
+template <typename T>
+ReadStatus Read(std::string_view text, T& x) {
+    using L = Layout<T>;
+    const Scan s = Check(text);
+    if (s.status != ReadStatus::Value) return s.status;
+    const typename L::U sign = s.negative ? L::kSign : 0;
+    switch (s.kind) {
+    case Kind::NaN: x = L::From(sign | L::kQuietAllOnes); return ReadStatus::Value;
+    case Kind::Infinity: x = L::From(sign | L::kInfinity); return ReadStatus::Value;
+    case Kind::Zero: x = L::From(sign); return ReadStatus::Value;
+    case Kind::Finite: break;
+    }
+    if (s.overflow) return ReadStatus::Invalid;
+    T magnitude{};
+    if (!s.underflow) {
+        ReadStatus status;
+        if constexpr (std::is_same_v<T, __float128>)
+            status = ConvertQuad(s, magnitude);
+        else
+            status = ConvertCharconv(s, magnitude);
+        if (status != ReadStatus::Value) return status;
+    }
+    x = L::From(sign | Bits(magnitude));
+    return ReadStatus::Value;
+}
+
+}  // namespace
+
+ReadStatus ReadFreeForm(std::string_view text, float& x) { return Read(text, x); }
+ReadStatus ReadFreeForm(std::string_view text, double& x) { return Read(text, x); }
+ReadStatus ReadFreeForm(std::string_view text, __float128& x) { return Read(text, x); }
 
 }  // namespace ieee
