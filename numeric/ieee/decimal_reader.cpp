@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 extern "C" {
 #include <quadmath.h>
@@ -217,12 +218,60 @@ ReadStatus ConvertCharconv(const Scan& s, T& magnitude) {
     return ReadStatus::Value;
 }
 
+// Decimal digits of 5^16495, so that 5^16495 * 10^-16495 is exactly 2^-16495,
+// half the smallest binary128 subnormal. Built once, on first need, in base 10^9.
+const std::string& HalfSmallestQuadSubnormalDigits() {
+    static const std::string digits = [] {
+        std::vector<uint32_t> limbs{1};  // little-endian, base 10^9
+        const auto multiply = [&limbs](uint64_t factor) {
+            uint64_t carry = 0;
+            for (uint32_t& limb : limbs) {
+                const uint64_t v = limb * factor + carry;
+                limb = static_cast<uint32_t>(v % 1'000'000'000u);
+                carry = v / 1'000'000'000u;
+            }
+            while (carry != 0) {
+                limbs.push_back(static_cast<uint32_t>(carry % 1'000'000'000u));
+                carry /= 1'000'000'000u;
+            }
+        };
+        int remaining = 16495;
+        for (; remaining >= 13; remaining -= 13) multiply(1'220'703'125u);  // 5^13
+        for (; remaining > 0; --remaining) multiply(5);
+        std::string out = std::to_string(limbs.back());
+        for (size_t i = limbs.size() - 1; i-- > 0;) {
+            const std::string part = std::to_string(limbs[i]);
+            out.append(9 - part.size(), '0');
+            out += part;
+        }
+        return out;
+    }();
+    return digits;
+}
+
+// strtoflt128 rounds a value exactly half the smallest subnormal up to that
+// subnormal; rounding to nearest, ties to even, gives zero.
+bool IsHalfSmallestQuadSubnormal(const Scan& s) {
+    if (s.exponent != -16495) return false;
+    const std::string& half = HalfSmallestQuadSubnormalDigits();
+    if (s.lastSignificant - s.firstSignificant + 1 != static_cast<int64_t>(half.size())) return false;
+    size_t k = 0;
+    int64_t index = 0;
+    for (char c : s.mantissa) {
+        if (c == '.') continue;
+        if (index >= s.firstSignificant && index <= s.lastSignificant && c != half[k++]) return false;
+        ++index;
+    }
+    return true;
+}
+
 ReadStatus ConvertQuad(const Scan& s, __float128& magnitude) {
     const Normalised text(s);
     char* end = nullptr;
-    const __float128 value = strtoflt128(text.begin(), &end);
+    __float128 value = strtoflt128(text.begin(), &end);
     if (end != text.end()) return ReadStatus::Invalid;
     if (isinfq(value)) return ReadStatus::Invalid;  // rounds beyond the largest finite value
+    if (Bits(value) == 1 && IsHalfSmallestQuadSubnormal(s)) value = 0;
     magnitude = value;
     return ReadStatus::Value;
 }
