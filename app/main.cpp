@@ -1,3 +1,11 @@
+// The orvane executable.
+#include <QApplication>
+
 #include "app/startup.h"
 
-int main() { return WinMain(nullptr, nullptr, "", 1); }
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvane"));
+    QApplication::setApplicationVersion(QStringLiteral("1.5"));
+    return WinMain(nullptr, nullptr, "", 1);
+}

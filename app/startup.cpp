@@ -1,7 +1,140 @@
-// Placeholder until this subject is built.
+// Start-up: builds the main and summary dialogs, wires every control to its
+// routine, sets the start state, shows the main dialog and runs the loop.
 #include "app/startup.h"
 
-bool ORVANE_STARTUP(int) { return false; }
-void ORVANE_SHUTDOWN() {  }
-int WinMain(void*, void*, const char*, int) { return 0; }
-void ORVANESUB(DIALOG&, int, int) {  }
+#include <QApplication>
+#include <memory>
+
+#include "app/controls.h"
+#include "app/format_select.h"
+#include "app/state.h"
+#include "dialog/platform.h"
+#include "numeric/decode.h"
+#include "numeric/param_list.h"
+#include "numeric/represent.h"
+#include "save/summary_file.h"
+#include "text/captions.h"
+#include "text/help_dialogs.h"
+
+namespace {
+
+bool StartupFailed() {
+    platform::MessageBoxA(nullptr, "Error initializing application Orvane", "Error", platform::MB_OK);
+    return false;
+}
+
+// A fixed-length text with its trailing blanks dropped.
+std::string Item40(std::string_view text) {
+    std::string item(text);
+    item.resize(40, ' ');
+    while (!item.empty() && item.back() == ' ') item.pop_back();
+    return item;
+}
+
+}  // namespace
+
+bool ORVANE_STARTUP(int showMode) {
+    using namespace COMUN;
+    DIALOG& main = ORVANEGLOBALS::DLG_MAIN;
+
+    // Icons: the small window icon and the faces of the two help buttons.
+    H_ICON_SMALL = platform::LoadIconResource(IDI_SMALL, 0, 0);
+    H_ICON_SUMMARY = platform::LoadIconResource(IDI_SUMMARY, 32, 32);
+    H_ICON_INFO = platform::LoadIconResource(IDI_INFO, 32, 32);
+
+    if (!DIALOG_INIT(IDD_MAIN, main)) return StartupFailed();
+    DIALOG_SET_CALLBACK(main, IDD_MAIN, ORVANESUB);
+    if (!DIALOG_INIT(IDD_SUMMARY, DLG_SUMMARY)) return StartupFailed();
+
+    // Control callbacks, in this order.
+    DIALOG_SET_CALLBACK(main, IDC_VALUE, SUB_REPRESENT, EVENT_CHANGE);
+    static constexpr int kBitEdits[] = {IDC_SIGN_32,  IDC_EXPONENT_32,  IDC_FRACTION_32,       IDC_SIGN_64,
+                                        IDC_EXPONENT_64, IDC_FRACTION_64, IDC_SIGN_128,      IDC_EXPONENT_128,
+                                        IDC_FRACTION_128_HIGH, IDC_FRACTION_128_LOW};
+    for (int id : kBitEdits) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT, EVENT_CHANGE);
+    DIALOG_SET_CALLBACK(main, IDC_ABOUT, SUB_ABOUT, EVENT_CLICKED);
+    DIALOG_SET_CALLBACK(main, IDC_HELP_INFO, SUB_HELP, EVENT_CLICKED);
+    DIALOG_SET_CALLBACK(main, IDC_HELP_SUMMARY, SUB_HELP2, EVENT_CLICKED);
+    DIALOG_SET_CALLBACK(main, IDC_PARAM_LIST, SUB_LIST, EVENT_SELCHANGE);
+    for (int id : kBitEdits) DIALOG_SET_CALLBACK(main, id, RETRIEVEANDOUTPUTVALUE, EVENT_GAINFOCUS);
+    for (int id : {IDC_FORMAT_32, IDC_FORMAT_64, IDC_FORMAT_128}) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT, EVENT_CLICKED);
+    for (int id : {IDC_ZEROS, IDC_ONES, IDC_INVERT}) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT, EVENT_CLICKED);
+    DIALOG_SET_CALLBACK(DLG_SUMMARY, IDC_SAVE, SAVE_TO_FILE, EVENT_CLICKED);
+    for (int id : {IDC_LANG_RO, IDC_LANG_EN}) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT, EVENT_CLICKED);
+
+    // Format binary32, Romanian captions, bulk operations on all fields.
+    DIALOG_SET_LOGICAL(main, IDC_FORMAT_32, true);
+    FORMAT_KIND = 4;
+    DIALOG_SET_LOGICAL(main, IDC_LANG_RO, true);
+    LANG = 1;
+    LANG_RO = true;
+    SETTITLES(main, IDD_MAIN, EVENT_INIT);
+    DIALOG_SET_LOGICAL(main, IDC_ALL_FIELDS, true);
+
+    DIALOG_SET_TEXT(main, IDC_VALUE, "0");
+    DIALOG_SET_TEXT(main, IDC_PARAM_CAPTION, "");
+    ENABLEBITEDITS(main, IDD_MAIN, EVENT_INIT);
+    DIALOG_SET_LOGICAL(main, IDC_BINARY_NEIGHBOURS, false);
+    DIALOG_SET_LOGICAL(main, IDC_BINARY_NEIGHBOURS, false, INDEX_ENABLE);
+
+    // A zero binary32 pattern; place-holder labels in the binary64 row; blanks in the binary128 row.
+    DIALOG_SET_TEXT(main, IDC_SIGN_32, "0");
+    DIALOG_SET_TEXT(main, IDC_EXPONENT_32, std::string(8, '0'));
+    DIALOG_SET_TEXT(main, IDC_FRACTION_32, std::string(23, '0'));
+    DIALOG_SET_TEXT(main, IDC_SIGN_64, "S");
+    DIALOG_SET_TEXT(main, IDC_EXPONENT_64, "   Exponent");
+    DIALOG_SET_TEXT(main, IDC_FRACTION_64, std::string(25, ' ') + "Semnificand (Fractia)");
+    const std::pair<int, int> blanks128[] = {
+        {IDC_SIGN_128, 1}, {IDC_EXPONENT_128, 15}, {IDC_FRACTION_128_HIGH, 48}, {IDC_FRACTION_128_LOW, 64}};
+    for (auto [id, count] : blanks128) {
+        DIALOG_SET_TEXT(main, id, "");
+        DIALOG_SET_INT(main, id, count, INDEX_TEXTLENGTH);
+    }
+
+    // The parameter list: six items, none selected, disabled.
+    for (const char* item : {"Exponent", "Semnificand", "ULP", "X+ = Nearest(x,+1.0)", "X- = Nearest(x,-1.0)", "Epsilon"})
+        DIALOG_SET_TEXT(main, IDC_PARAM_LIST, Item40(item), INDEX_ADDSTRING);
+    DIALOG_SET_INT(main, IDC_PARAM_LIST, 0, 1);
+    DIALOG_SET_LOGICAL(main, IDC_PARAM_LIST, false, INDEX_ENABLE);
+
+    // Field sources and the summary texts (the summary dialog stays hidden).
+    STR_0.assign(64, '0');
+    STR_1.assign(64, '1');
+    INITIALIZE_STATIC_2();
+    SHOW_SUMMARY_TEXTS(DLG_SUMMARY);
+
+    if (!DIALOG_SHOW_MODELESS(main, showMode)) return StartupFailed();
+    return true;
+}
+
+void ORVANE_SHUTDOWN() {
+    DIALOG_UNINIT(ORVANEGLOBALS::DLG_MAIN);
+    DIALOG_UNINIT(COMUN::DLG_SUMMARY);
+}
+
+int WinMain(void* instance, void*, const char*, int showMode) {
+    ORVANEGLOBALS::H_INSTANCE = instance;
+    std::unique_ptr<QApplication> ownApp;
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "orvane";
+        static char* argv[] = {name, nullptr};
+        ownApp = std::make_unique<QApplication>(argc, argv);
+    }
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (!ORVANE_STARTUP(showMode)) return 0;
+    const int code = platform::RunMessageLoop();
+    ORVANE_SHUTDOWN();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return code;
+}
+
+void ORVANESUB(DIALOG& dlg, int, int event) {
+    if (event == EVENT_DESTROY) {
+        platform::PostQuitMessage(0);
+    } else if (event == EVENT_INIT) {
+        DIALOG_SET_WINDOW_ICON(dlg, COMUN::H_ICON_SMALL);
+        DIALOG_SET_BUTTON_IMAGE(dlg, IDC_HELP_INFO, COMUN::H_ICON_INFO);
+        DIALOG_SET_BUTTON_IMAGE(dlg, IDC_HELP_SUMMARY, COMUN::H_ICON_SUMMARY);
+    }
+}

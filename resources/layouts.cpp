@@ -1,0 +1,140 @@
+// The four dialog layouts of the program.
+#include "resources/layouts.h"
+
+#include <set>
+
+namespace layouts {
+namespace {
+
+using K = Kind;
+
+// clang-format off
+const ControlDef kMain[] = {
+    {1052, "IDC_GROUP_DATA", K::GroupBox, "Data", 7, 18, 323, 86, 0, 0, nullptr, 0, 0},
+    {1007, "IDC_VALUE", K::Edit, "", 21, 39, 171, 12, 0, 0, "Value X", 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::Static, "X", 107, 28, 8, 8, 0, 0, nullptr, 0, 0},
+    {1054, "IDC_DATA_TYPE_CAPTION", K::Static, "Data Type   (click a format field) ", 200, 27, 122, 8, 0, 0, nullptr, 0, 0},
+    {1036, "IDC_DATA_TYPE", K::Edit, "", 200, 39, 100, 12, READ_ONLY, 0, "Data type", 0, 0},
+    {1050, "IDC_LANG_RO", K::RadioButton, "RO", 187, 7, 22, 10, 0, 1, nullptr, 0, 0},
+    {1051, "IDC_LANG_EN", K::RadioButton, "EN", 219, 7, 21, 10, 0, 1, nullptr, 0, 0},
+    {1043, "IDC_BINARY_NEIGHBOURS", K::CheckBox, "Binary X+ -", 21, 70, 48, 10, 0, 0, nullptr, 0, 0},
+    {1040, "IDC_PARAM_CAPTION", K::Static, "Nearest > X; Significand: last 16 bits", 76, 70, 116, 10, 0, 0, nullptr, 0, 0},
+    {1008, "IDC_PARAM_VALUE", K::Edit, "", 21, 83, 171, 12, READ_ONLY, 0, "Parameter value", 0, 0},
+    {1057, "IDC_PARAM_LIST_CAPTION", K::Static, "Parameter  (Finite Numbers)", 200, 64, 101, 10, 0, 0, nullptr, 0, 0},
+    {1044, "IDC_PARAM_LIST", K::ListBox, "", 200, 77, 91, 18, NOTIFY | VSCROLL, 0, "Parameter list", 0, 0},
+    {1042, "IDC_HELP_INFO", K::PushButton, "?", 301, 75, 21, 20, ICON_BUTTON, 0, "Help: ULP and neighbours", 0, 0},
+    {1055, "IDC_GROUP_FORMAT", K::GroupBox, "Format", 336, 18, 85, 86, 0, 0, nullptr, 0, 0},
+    {1056, "IDC_FORMAT_CAPTION", K::Static, "Bits     (Name)", 357, 32, 52, 10, 0, 0, nullptr, 0, 0},
+    {1011, "IDC_FORMAT_32", K::RadioButton, "32      (Binary32)", 347, 47, 67, 10, 0, 2, nullptr, 0, 0},
+    {1012, "IDC_FORMAT_64", K::RadioButton, "64      (Binary64)", 347, 66, 67, 10, 0, 2, nullptr, 0, 0},
+    {1013, "IDC_FORMAT_128", K::RadioButton, "128    (Binary128)", 347, 85, 67, 10, 0, 2, nullptr, 0, 0},
+    {1053, "IDC_GROUP_REPRESENTATION", K::GroupBox, "FP Representation", 8, 108, 413, 174, 0, 0, nullptr, 0, 0},
+    {1045, "IDC_ALL_FIELDS", K::RadioButton, "Toate campurile", 222, 121, 63, 11, 0, 3, nullptr, 0, 0},
+    {1046, "IDC_CURRENT_FIELD", K::RadioButton, "Current Field  (click a field)", 294, 121, 123, 11, FLAT, 3, nullptr, 0, 0},
+    {1029, "IDC_ZEROS", K::PushButton, "0's", 222, 143, 20, 14, 0, 0, nullptr, 0, 0},
+    {1030, "IDC_ONES", K::PushButton, "1's", 269, 143, 20, 14, 0, 0, nullptr, 0, 0},
+    {1031, "IDC_INVERT", K::PushButton, "0 <--> 1", 316, 143, 30, 14, 0, 0, nullptr, 0, 0},
+    {1034, "IDC_HELP_SUMMARY", K::PushButton, "?", 390, 137, 21, 20, ICON_BUTTON, 0, "Help: summary of floating-point data", 0, 0},
+    {1026, "IDC_SIGN_32", K::Edit, "", 25, 138, 10, 12, 0, 0, "binary32 sign bit", 0, 1},
+    {1027, "IDC_EXPONENT_32", K::Edit, "", 35, 138, 38, 12, DIGITS_ONLY | STATIC_EDGE, 0, "binary32 exponent bits", 0, 8},
+    {1028, "IDC_FRACTION_32", K::Edit, "", 73, 138, 97, 12, 0, 0, "binary32 fraction bits", 0, 23},
+    {ID_STATIC, "IDC_STATIC", K::Static, "1", 27, 126, 8, 10, 0, 0, nullptr, 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::Static, "8", 51, 126, 8, 9, 0, 0, nullptr, 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::Static, "23", 111, 126, 10, 10, 0, 0, nullptr, 0, 0},
+    {1032, "IDC_SIGN_64", K::Edit, "", 25, 180, 10, 12, 0, 0, "binary64 sign bit", 0, 1},
+    {1033, "IDC_EXPONENT_64", K::Edit, "", 35, 180, 50, 12, DIGITS_ONLY | STATIC_EDGE, 0, "binary64 exponent bits", 0, 11},
+    {1035, "IDC_FRACTION_64", K::Edit, "", 84, 180, 213, 12, 0, 0, "binary64 fraction bits", 0, 52},
+    {ID_STATIC, "IDC_STATIC", K::Static, "1", 27, 168, 8, 10, 0, 0, nullptr, 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::Static, "11", 54, 168, 8, 10, 0, 0, nullptr, 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::Static, "52", 173, 169, 10, 10, 0, 0, nullptr, 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::Static, "msb", 35, 194, 14, 8, 0, 0, nullptr, 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::Static, "lsb", 73, 194, 10, 8, NO_WRAP, 0, nullptr, 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::Static, "msb", 85, 194, 14, 8, 0, 0, nullptr, 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::Static, "lsb", 288, 194, 10, 8, NO_WRAP, 0, nullptr, 0, 0},
+    {1018, "IDC_FRACTION_128_LOW", K::Edit, "", 25, 226, 262, 12, 0, 0, "binary128 fraction bits, last 64", 0, 64},
+    {ID_STATIC, "IDC_STATIC", K::Static, "-->", 14, 227, 9, 10, 0, 0, nullptr, 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::Static, "64", 173, 215, 11, 10, 0, 0, nullptr, 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::Static, "(112)", 270, 215, 18, 10, 0, 0, nullptr, 0, 0},
+    {1014, "IDC_SIGN_128", K::Edit, "", 25, 258, 10, 12, 0, 0, "binary128 sign bit", 0, 1},
+    {1015, "IDC_EXPONENT_128", K::Edit, "", 35, 258, 67, 12, DIGITS_ONLY | STATIC_EDGE, 0, "binary128 exponent bits", 0, 15},
+    {1016, "IDC_FRACTION_128_HIGH", K::Edit, "", 102, 258, 199, 12, 0, 0, "binary128 fraction bits, first 48", 0, 48},
+    {ID_STATIC, "IDC_STATIC", K::Static, "1", 27, 247, 8, 10, 0, 0, nullptr, 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::Static, "15", 65, 247, 9, 10, 0, 0, nullptr, 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::Static, "48", 173, 247, 10, 10, 0, 0, nullptr, 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::Static, "-->", 304, 259, 9, 10, 0, 0, nullptr, 0, 0},
+    {1058, "IDC_CURSOR_POS_CAPTION", K::Static, "Cursor Position in Field\n(msb = 1)", 334, 180, 73, 18, 0, 0, nullptr, 0, 0},
+    {1019, "IDC_CURSOR_POS", K::Edit, "", 334, 202, 17, 12, READ_ONLY, 0, "Cursor position in field", 0, 0},
+    {1059, "IDC_CURSOR_POS_CAPTION2", K::Static, "Pozitie (Modificare /Actualizare)", 355, 200, 61, 17, 0, 0, nullptr, 0, 0},
+    {1020, "IDC_FIELD_WIDTH", K::Edit, "", 334, 225, 17, 12, READ_ONLY, 0, "Field width", 0, 0},
+    {1060, "IDC_FIELD_WIDTH_CAPTION", K::Static, "Field Width", 355, 226, 52, 10, 0, 0, nullptr, 0, 0},
+    {1041, "IDC_ABOUT", K::PushButton, "DESPRE", 191, 294, 44, 16, TRANSPARENT, 0, nullptr, 0, 0},
+    {30001, "IDC_EXIT", K::PushButton, "Exit", 376, 295, 45, 15, 0, 0, nullptr, 0, 0},
+    {2, "IDCANCEL", K::PushButton, "CANCEL", 8, 295, 40, 15, HIDDEN, 0, nullptr, 0, 0},
+};
+
+const ControlDef kAbout[] = {
+    {1, "IDOK", K::PushButton, "OK", 137, 80, 30, 12, DEFAULT_BUTTON | FLAT, 0, nullptr, 0, 0},
+    {2, "IDCANCEL", K::PushButton, "Cancel", 7, 80, 32, 12, FLAT | HIDDEN, 0, nullptr, 0, 0},
+    {1022, "IDC_ABOUT_HEADING", K::Static, "", 7, 7, 160, 36, SUNKEN_EDGE, 0, "About heading", 0, 0},
+    {1023, "IDC_ABOUT_AUTHOR", K::Static, "", 7, 49, 160, 21, SUNKEN_EDGE, 0, "Author", 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::IconPicture, "", 79, 77, 20, 20, CENTER_IMAGE, 0, "Program picture", 104, 0},
+};
+
+const ControlDef kInfo[] = {
+    {1, "IDOK", K::PushButton, "OK", 109, 145, 28, 11, DEFAULT_BUTTON, 0, nullptr, 0, 0},
+    {2, "IDCANCEL", K::PushButton, "Cancel", 8, 145, 34, 13, HIDDEN, 0, nullptr, 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::BitmapPicture, "", 13, 14, 118, 53, CENTER_IMAGE, 0,
+     "Number line: X-, X and X+ with ulp(x-) and ulp(x)", 113, 0},
+    {1049, "IDC_INFO_TEXT", K::Static, "", 38, 74, 68, 58, 0, 0, "ULP and neighbour formulas", 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::GroupBox, "ULP, X+, and  X-", 7, 3, 130, 137, 0, 0, nullptr, 0, 0},
+};
+
+const ControlDef kSummary[] = {
+    {1, "IDOK", K::PushButton, "OK", 217, 300, 33, 12, DEFAULT_BUTTON, 0, nullptr, 0, 0},
+    {2, "IDCANCEL", K::PushButton, "Cancel", 104, 300, 33, 12, HIDDEN, 0, nullptr, 0, 0},
+    {1047, "IDC_SUMMARY_TEXT_1", K::Static, "Static", 22, 15, 220, 40, 0, 0, nullptr, 0, 0},
+    {1048, "IDC_SUMMARY_TEXT_2", K::Static, "Static", 22, 64, 220, 26, 0, 0, nullptr, 0, 0},
+    {1049, "IDC_SUMMARY_TEXT_3", K::Static, "Static", 22, 99, 220, 54, 0, 0, nullptr, 0, 0},
+    {1050, "IDC_SUMMARY_TEXT_4", K::Static, "Static", 22, 160, 220, 27, 0, 0, nullptr, 0, 0},
+    {1051, "IDC_SUMMARY_TEXT_5", K::Static, "Static", 22, 192, 220, 27, 0, 0, nullptr, 0, 0},
+    {1052, "IDC_SUMMARY_TEXT_6", K::Static, "Static", 22, 225, 220, 39, 0, 0, nullptr, 0, 0},
+    {1053, "IDC_SUMMARY_TEXT_7", K::Static, "Static", 22, 268, 220, 18, 0, 0, nullptr, 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::GroupBox, "", 10, 3, 240, 292, 0, 0, nullptr, 0, 0},
+    {1041, "IDC_SAVE", K::PushButton, "Save to File", 9, 299, 39, 12, FLAT, 0, nullptr, 0, 0},
+};
+
+#define COUNT(a) (sizeof(a) / sizeof((a)[0]))
+const LayoutDef kLayouts[] = {
+    {101, "IDD_MAIN", "Orvane (Binary Format)", "MS Sans Serif", 8, false, 40, 40, 428, 318,
+     MODELESS | APP_WINDOW | MINIMIZE_BOX, kMain, COUNT(kMain)},
+    {103, "IDD_ABOUT", "About Program", "Times New Roman", 11, true, 0, 0, 174, 99,
+     CENTERED, kAbout, COUNT(kAbout)},
+    {109, "IDD_INFO", "Info", "Microsoft Sans Serif", 10, false, 0, 0, 144, 158,
+     CENTERED, kInfo, COUNT(kInfo)},
+    {111, "IDD_SUMMARY", "Floating-Point Data - Summary", "Microsoft Sans Serif", 10, false, 0, 0, 260, 318,
+     MODELESS | CENTERED | MINIMIZE_BOX, kSummary, COUNT(kSummary)},
+};
+// clang-format on
+
+std::set<int>& Withheld() {
+    static std::set<int> ids;
+    return ids;
+}
+
+}  // namespace
+
+const LayoutDef* FindLayout(int id) {
+    if (Withheld().count(id)) return nullptr;
+    for (const LayoutDef& layout : kLayouts)
+        if (layout.id == id) return &layout;
+    return nullptr;
+}
+
+void WithholdLayout(int id, bool withheld) {
+    if (withheld)
+        Withheld().insert(id);
+    else
+        Withheld().erase(id);
+}
+
+}  // namespace layouts
