@@ -11,11 +11,24 @@ namespace {
 template <typename U>
 std::string BitsToText(U bits, int width) {
     std::string out(static_cast<size_t>(width), '0');
-    for (int i = width - 1; i >= 0; --i) {
-        if (bits & 1) out[static_cast<size_t>(i)] = '1';
+    char* p = out.data() + width;
+    for (int i = 0; i < width; ++i) {
+        *--p = static_cast<char>('0' + static_cast<int>(bits & 1));
         bits >>= 1;
     }
     return out;
+}
+
+// The '0'/'1' characters of `digits` as a binary number; the accumulator's
+// width keeps exactly its low-order bits.
+template <typename U>
+U DigitsValue(std::string_view digits) {
+    U value = 0;
+    for (char c : digits) {
+        const unsigned bit = static_cast<unsigned char>(c) - static_cast<unsigned>('0');
+        if (bit <= 1) value = (value << 1) | bit;
+    }
+    return value;
 }
 
 }  // namespace
@@ -60,24 +73,12 @@ std::string BitString(float x) { return BitsToText(Bits(x), 32); }
 std::string BitString(double x) { return BitsToText(Bits(x), 64); }
 std::string BitString(__float128 x) { return BitsToText(Bits(x), 128); }
 
-uint128 UnsignedFromDigits(std::string_view digits) {
-    uint128 value = 0;
-    for (char c : digits) {
-        if (c == '0' || c == '1') value = (value << 1) | static_cast<uint128>(c - '0');
-    }
-    return value;
-}
+uint128 UnsignedFromDigits(std::string_view digits) { return DigitsValue<uint128>(digits); }
 
-float Binary32FromDigits(std::string_view digits) {
-    return FloatFromBits(static_cast<uint32_t>(UnsignedFromDigits(digits)));
-}
+float Binary32FromDigits(std::string_view digits) { return FloatFromBits(DigitsValue<uint32_t>(digits)); }
 
-double Binary64FromDigits(std::string_view digits) {
-    return DoubleFromBits(static_cast<uint64_t>(UnsignedFromDigits(digits)));
-}
+double Binary64FromDigits(std::string_view digits) { return DoubleFromBits(DigitsValue<uint64_t>(digits)); }
 
-__float128 Binary128FromDigits(std::string_view digits) {
-    return QuadFromBits(UnsignedFromDigits(digits));
-}
+__float128 Binary128FromDigits(std::string_view digits) { return QuadFromBits(DigitsValue<uint128>(digits)); }
 
 }  // namespace ieee

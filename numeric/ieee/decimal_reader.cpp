@@ -47,21 +47,32 @@ bool StartsWithNoCase(std::string_view text, size_t at, std::string_view word) {
 
 bool EndsHere(std::string_view text, size_t at) { return at == text.size() || IsTerminator(text[at]); }
 
-enum class Kind { Zero, Finite, Infinity, NaN };
+enum class Kind { Finite, Infinity, NaN };
 
-// The outcome of checking the text: what it denotes, and for a non-zero finite
-// number its normalised decimal form.
+// The outcome of checking the text: what it denotes, and for a number where
+// its digits and exponent are.
 struct Scan {
     ReadStatus status = ReadStatus::Invalid;
-    Kind kind = Kind::Zero;
+    Kind kind = Kind::Finite;
     bool negative = false;
-    bool overflow = false;   // magnitude certainly beyond every format
-    bool underflow = false;  // magnitude certainly rounds to zero in every format
-    std::string_view mantissa;  // digits with at most one point
+    std::string_view mantissa;      // digits with at most one point
+    int64_t digitsBeforePoint = 0;  // all digits when there is no point
+    int64_t typedExponent = 0;      // saturated at kExponentCap
+    // The number as typed, when std::from_chars reads that spelling itself
+    // (digits, point, no exponent or an 'e'/'E' one of a few digits).
+    std::string_view plain;
+};
+
+// Where the significant digits of a checked number lie; filled on demand,
+// since the common path hands the typed spelling straight to from_chars.
+struct Significance {
+    bool zero = true;              // no non-zero digit
     int64_t firstSignificant = 0;  // digit index (point not counted)
     int64_t lastSignificant = 0;
     int64_t exponent = 0;  // decimal exponent of the last significant digit
     int64_t leading = 0;   // decimal exponent of the first significant digit
+    bool overflow = false;   // magnitude certainly beyond every format
+    bool underflow = false;  // magnitude certainly rounds to zero in every format
 };
 
 Scan Check(std::string_view text) {
@@ -81,51 +92,37 @@ Scan Check(std::string_view text) {
 
     // The words: Infinity is tried before its prefix Inf.
     if (i < n && !IsDigit(text[i]) && text[i] != '.') {
-        size_t end = 0;
-        if (StartsWithNoCase(text, i, "infinity") && EndsHere(text, i + 8)) {
+        if ((StartsWithNoCase(text, i, "infinity") && EndsHere(text, i + 8)) ||
+            (StartsWithNoCase(text, i, "inf") && EndsHere(text, i + 3))) {
             s.kind = Kind::Infinity;
-            end = i + 8;
-        } else if (StartsWithNoCase(text, i, "inf") && EndsHere(text, i + 3)) {
-            s.kind = Kind::Infinity;
-            end = i + 3;
+            s.status = ReadStatus::Value;
         } else if (StartsWithNoCase(text, i, "nan") && EndsHere(text, i + 3)) {
             s.kind = Kind::NaN;
-            end = i + 3;
+            s.status = ReadStatus::Value;
         }
-        if (end != 0) s.status = ReadStatus::Value;
         return s;
     }
 
-    // Digits with at most one point.
+    // Digits with at most one point, at least one digit.
     const size_t mantissaStart = i;
-    int64_t digitCount = 0;
-    int64_t digitsBeforePoint = -1;
-    int64_t first = -1;
-    int64_t last = -1;
-    for (; i < n; ++i) {
-        const char c = text[i];
-        if (IsDigit(c)) {
-            if (c != '0') {
-                if (first < 0) first = digitCount;
-                last = digitCount;
-            }
-            ++digitCount;
-        } else if (c == '.' && digitsBeforePoint < 0) {
-            digitsBeforePoint = digitCount;
-        } else {
-            break;
-        }
+    while (i < n && IsDigit(text[i])) ++i;
+    s.digitsBeforePoint = static_cast<int64_t>(i - mantissaStart);
+    int64_t digitCount = s.digitsBeforePoint;
+    if (i < n && text[i] == '.') {
+        const size_t fractionStart = ++i;
+        while (i < n && IsDigit(text[i])) ++i;
+        digitCount += static_cast<int64_t>(i - fractionStart);
     }
     if (digitCount == 0) return s;
-    if (digitsBeforePoint < 0) digitsBeforePoint = digitCount;
     s.mantissa = text.substr(mantissaStart, i - mantissaStart);
 
     // Exponent: a letter with an optionally signed integer, or a bare sign
     // with an integer.
-    int64_t exponent = 0;
+    bool plainSpelling = true;
     if (i < n && !IsTerminator(text[i])) {
         const char c = Lower(text[i]);
         bool expNegative = false;
+        plainSpelling = text[i] == 'e' || text[i] == 'E';
         if (c == 'e' || c == 'd' || c == 'q') {
             ++i;
             if (i < n && (text[i] == '+' || text[i] == '-')) {
@@ -139,28 +136,44 @@ Scan Check(std::string_view text) {
             return s;
         }
         if (i == n || !IsDigit(text[i])) return s;
+        const size_t expStart = i;
+        int64_t exponent = 0;
         for (; i < n && IsDigit(text[i]); ++i) {
             if (exponent < kExponentCap) exponent = exponent * 10 + (text[i] - '0');
         }
         if (exponent > kExponentCap) exponent = kExponentCap;
-        if (expNegative) exponent = -exponent;
+        s.typedExponent = expNegative ? -exponent : exponent;
+        if (i - expStart > 6) plainSpelling = false;
     }
     if (!EndsHere(text, i)) return s;
-
+    if (plainSpelling) s.plain = text.substr(mantissaStart, i - mantissaStart);
     s.status = ReadStatus::Value;
-    if (first < 0) {
-        s.kind = Kind::Zero;
-        return s;
-    }
-    s.kind = Kind::Finite;
-    s.firstSignificant = first;
-    s.lastSignificant = last;
-    // value = d(first) d(first+1) ... d(last) x 10^(exponent of the last digit)
-    s.exponent = exponent + (digitsBeforePoint - 1 - last);
-    s.leading = exponent + (digitsBeforePoint - 1 - first);
-    s.overflow = s.leading > kOverflowExp;
-    s.underflow = s.leading < kUnderflowExp;
     return s;
+}
+
+Significance Locate(const Scan& s) {
+    Significance g;
+    int64_t index = 0;
+    int64_t first = -1;
+    int64_t last = -1;
+    for (char c : s.mantissa) {
+        if (c == '.') continue;
+        if (c != '0') {
+            if (first < 0) first = index;
+            last = index;
+        }
+        ++index;
+    }
+    if (first < 0) return g;
+    g.zero = false;
+    g.firstSignificant = first;
+    g.lastSignificant = last;
+    // value = d(first) d(first+1) ... d(last) x 10^(exponent of the last digit)
+    g.exponent = s.typedExponent + (s.digitsBeforePoint - 1 - last);
+    g.leading = s.typedExponent + (s.digitsBeforePoint - 1 - first);
+    g.overflow = g.leading > kOverflowExp;
+    g.underflow = g.leading < kUnderflowExp;
+    return g;
 }
 
 // Writes "<significant digits>e<exponent>" followed by a NUL into a small
@@ -169,8 +182,8 @@ class Normalised {
 public:
     Normalised(const Normalised&) = delete;
     Normalised& operator=(const Normalised&) = delete;
-    explicit Normalised(const Scan& s) {
-        const size_t digits = static_cast<size_t>(s.lastSignificant - s.firstSignificant + 1);
+    Normalised(const Scan& s, const Significance& g) {
+        const size_t digits = static_cast<size_t>(g.lastSignificant - g.firstSignificant + 1);
         const size_t need = digits + 24;
         char* out = small_.data();
         if (need > small_.size()) {
@@ -181,11 +194,11 @@ public:
         int64_t index = 0;
         for (char c : s.mantissa) {
             if (c == '.') continue;
-            if (index >= s.firstSignificant && index <= s.lastSignificant) *out++ = c;
+            if (index >= g.firstSignificant && index <= g.lastSignificant) *out++ = c;
             ++index;
         }
         *out++ = 'e';
-        out = std::to_chars(out, begin_ + need - 1, s.exponent).ptr;
+        out = std::to_chars(out, begin_ + need - 1, g.exponent).ptr;
         *out = '\0';
         end_ = out;
     }
@@ -199,23 +212,40 @@ private:
     char* end_ = nullptr;
 };
 
+// Reads `begin`..`end` (the typed spelling or the normalised form) with
+// from_chars. It leaves the value alone and reports out of range both when
+// the magnitude rounds beyond the largest finite value and when it rounds to
+// zero; the position of the leading digit tells the two apart.
 template <typename T>
-ReadStatus ConvertCharconv(const Scan& s, T& magnitude) {
-    const Normalised text(s);
+ReadStatus FromChars(const Scan& s, const char* begin, const char* end, T& magnitude) {
     T value{};
-    const auto result = std::from_chars(text.begin(), text.end(), value);
-    if (result.ptr != text.end()) return ReadStatus::Invalid;
+    const auto result = std::from_chars(begin, end, value);
+    if (result.ptr != end) return ReadStatus::Invalid;
     if (result.ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone and reports out of range both when
-        // the magnitude rounds beyond the largest finite value and when it
-        // rounds to zero; the position of the leading digit tells them apart.
-        if (s.leading >= 0) return ReadStatus::Invalid;
+        if (Locate(s).leading >= 0) return ReadStatus::Invalid;
         magnitude = T(0);
         return ReadStatus::Value;
     }
     if (result.ec != std::errc()) return ReadStatus::Invalid;
     magnitude = value;
     return ReadStatus::Value;
+}
+
+template <typename T>
+ReadStatus ConvertCharconv(const Scan& s, T& magnitude) {
+    if (!s.plain.empty()) return FromChars(s, s.plain.data(), s.plain.data() + s.plain.size(), magnitude);
+    const Significance g = Locate(s);
+    if (g.zero) {
+        magnitude = T(0);
+        return ReadStatus::Value;
+    }
+    if (g.overflow) return ReadStatus::Invalid;
+    if (g.underflow) {
+        magnitude = T(0);
+        return ReadStatus::Value;
+    }
+    const Normalised text(s, g);
+    return FromChars(s, text.begin(), text.end(), magnitude);
 }
 
 // Decimal digits of 5^16495, so that 5^16495 * 10^-16495 is exactly 2^-16495,
@@ -251,27 +281,35 @@ const std::string& HalfSmallestQuadSubnormalDigits() {
 
 // strtoflt128 rounds a value exactly half the smallest subnormal up to that
 // subnormal; rounding to nearest, ties to even, gives zero.
-bool IsHalfSmallestQuadSubnormal(const Scan& s) {
-    if (s.exponent != -16495) return false;
+bool IsHalfSmallestQuadSubnormal(const Scan& s, const Significance& g) {
+    if (g.exponent != -16495) return false;
     const std::string& half = HalfSmallestQuadSubnormalDigits();
-    if (s.lastSignificant - s.firstSignificant + 1 != static_cast<int64_t>(half.size())) return false;
+    if (g.lastSignificant - g.firstSignificant + 1 != static_cast<int64_t>(half.size())) return false;
     size_t k = 0;
     int64_t index = 0;
     for (char c : s.mantissa) {
         if (c == '.') continue;
-        if (index >= s.firstSignificant && index <= s.lastSignificant && c != half[k++]) return false;
+        if (index >= g.firstSignificant && index <= g.lastSignificant && c != half[k++]) return false;
         ++index;
     }
     return true;
 }
 
+// strtoflt128 follows the C locale's decimal point, so it only ever sees the
+// normalised form, which has none.
 ReadStatus ConvertQuad(const Scan& s, __float128& magnitude) {
-    const Normalised text(s);
+    const Significance g = Locate(s);
+    if (g.zero || g.underflow) {
+        magnitude = 0;
+        return ReadStatus::Value;
+    }
+    if (g.overflow) return ReadStatus::Invalid;
+    const Normalised text(s, g);
     char* end = nullptr;
     __float128 value = strtoflt128(text.begin(), &end);
     if (end != text.end()) return ReadStatus::Invalid;
     if (isinfq(value)) return ReadStatus::Invalid;  // rounds beyond the largest finite value
-    if (Bits(value) == 1 && IsHalfSmallestQuadSubnormal(s)) value = 0;
+    if (Bits(value) == 1 && IsHalfSmallestQuadSubnormal(s, g)) value = 0;
     magnitude = value;
     return ReadStatus::Value;
 }
@@ -312,19 +350,15 @@ ReadStatus Read(std::string_view text, T& x) {
     switch (s.kind) {
     case Kind::NaN: x = L::From(sign | L::kQuietAllOnes); return ReadStatus::Value;
     case Kind::Infinity: x = L::From(sign | L::kInfinity); return ReadStatus::Value;
-    case Kind::Zero: x = L::From(sign); return ReadStatus::Value;
     case Kind::Finite: break;
     }
-    if (s.overflow) return ReadStatus::Invalid;
     T magnitude{};
-    if (!s.underflow) {
-        ReadStatus status;
-        if constexpr (std::is_same_v<T, __float128>)
-            status = ConvertQuad(s, magnitude);
-        else
-            status = ConvertCharconv(s, magnitude);
-        if (status != ReadStatus::Value) return status;
-    }
+    ReadStatus status;
+    if constexpr (std::is_same_v<T, __float128>)
+        status = ConvertQuad(s, magnitude);
+    else
+        status = ConvertCharconv(s, magnitude);
+    if (status != ReadStatus::Value) return status;
     x = L::From(sign | Bits(magnitude));
     return ReadStatus::Value;
 }

@@ -26,22 +26,23 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // text) as [sign] d.ddd... letter sign exponent, with the exponent padded to
 // minExpDigits.
 std::string Assemble(std::string_view raw, const char* prefix, char letter, int minExpDigits) {
-    std::string out(prefix);
-    out.reserve(raw.size() + 8);
+    char out[96];
+    size_t k = 0;
+    for (; *prefix != '\0'; ++prefix) out[k++] = *prefix;
     size_t i = 0;
-    if (i < raw.size()) out += raw[i++];
-    out += '.';
+    if (i < raw.size()) out[k++] = raw[i++];
+    out[k++] = '.';
     while (i < raw.size() && !IsDigit(raw[i]) && raw[i] != 'e') ++i;  // decimal point
-    while (i < raw.size() && IsDigit(raw[i])) out += raw[i++];
-    out += letter;
+    while (i < raw.size() && IsDigit(raw[i]) && k < 60) out[k++] = raw[i++];
+    out[k++] = letter;
     if (i < raw.size() && raw[i] == 'e') ++i;
     char expSign = '+';
     if (i < raw.size() && (raw[i] == '+' || raw[i] == '-')) expSign = raw[i++];
-    out += expSign;
-    const std::string_view expDigits = raw.substr(i);
-    for (int pad = minExpDigits - static_cast<int>(expDigits.size()); pad > 0; --pad) out += '0';
-    out += expDigits;
-    return out;
+    out[k++] = expSign;
+    const std::string_view expDigits = raw.substr(i, 8);
+    for (int pad = minExpDigits - static_cast<int>(expDigits.size()); pad > 0; --pad) out[k++] = '0';
+    for (char c : expDigits) out[k++] = c;
+    return std::string(out, k);
 }
 
 template <typename T>
