@@ -10,6 +10,11 @@
 // subnormal round correctly to zero or the smallest subnormal, keeping the
 // sign. A magnitude that rounds beyond the largest finite value is Invalid.
 // A NaN read gets the quiet pattern with an all-ones fraction and the typed sign.
+// A blank is a space or a tab. Any length and any byte value are safe; an
+// embedded NUL byte is an ordinary character (not a terminator). Exponents of
+// any size are accepted (they saturate far beyond every format's range), and
+// a zero significand gives a zero of the typed sign whatever its exponent.
+// The result does not depend on the C locale.
 #pragma once
 
 #include <string_view>

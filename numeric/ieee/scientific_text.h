@@ -27,6 +27,8 @@ std::string ScientificText(__float128 x, bool plusSign);
 // read as an unsigned binary number by UnsignedFromDigits's rule and scaled
 // exactly into [0, 1). Examples: "1.5000000E+00",
 // "5.000000000000000000000000000000000E-01". Empty for any other kind.
+// Only the low-order 23 / 52 / 112 bits of the number are used, so the scaled
+// fraction always lies in [0, 1). The texts do not depend on the C locale.
 std::string SignificandText(int formatKind, std::string_view fraction, bool hiddenOne);
 
 }  // namespace ieee

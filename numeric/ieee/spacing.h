@@ -13,6 +13,8 @@ double ULP8(const double& x);
 __float128 ULP16(const __float128& x);
 
 // IEEE nextUp (NEARn) and nextDown (NEAR_n). A NaN gives a quiet NaN.
+// All of these work on the bit patterns: a NaN argument comes back with its
+// sign and payload and the quiet bit set.
 float NEAR4(const float& x);
 float NEAR_4(const float& x);
 double NEAR8(const double& x);
@@ -21,8 +23,9 @@ __float128 NEAR16(const __float128& x);
 __float128 NEAR_16(const __float128& x);
 
 // Representation exponent E from the exponent field text (read as an unsigned
-// binary number by UnsignedFromDigits's rule): stored exponent - bias, or Emin
-// when zeroOrSubnormal. 0 for an unknown format kind.
+// binary number by UnsignedFromDigits's rule, low-order 8 / 11 / 15 bits
+// kept): stored exponent - bias, or Emin when zeroOrSubnormal. 0 for an
+// unknown format kind.
 int RepresentationExponent(int formatKind, std::string_view exponentField, bool zeroOrSubnormal);
 
 }  // namespace ieee

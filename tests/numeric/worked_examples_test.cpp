@@ -2,6 +2,7 @@
 // reader's grammar, the displayed texts and the spacing functions.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdint>
 #include <string>
 #include <tuple>
@@ -315,4 +316,29 @@ TEST(BitPatterns, StringsAndDigitsRoundTripBitForBit) {
     EXPECT_EQ(UnsignedFromDigits(Ones(200)), ~uint128(0));
     EXPECT_EQ(UnsignedFromDigits("10" + Zeros(127)), uint128(0));
     EXPECT_EQ(UnsignedFromDigits("2101"), uint128(5));
+}
+
+// The toolkit switches the C locale to the user's; a locale with a decimal
+// comma must not change what is read or shown.
+TEST(ScientificTexts, IndependentOfTheCLocale) {
+    const char* chosen = nullptr;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ro_RO.UTF-8", "ru_RU.UTF-8"}) {
+        if (std::setlocale(LC_ALL, name) != nullptr) {
+            chosen = name;
+            break;
+        }
+    }
+    if (chosen == nullptr) GTEST_SKIP() << "no locale with a decimal comma is installed";
+    const std::string quadText = ScientificText(static_cast<__float128>(1) / 10, true);
+    const std::string sigText = SignificandText(16, "1" + Zeros(111), true);
+    __float128 tenth = 0, zero = 7;
+    const ReadStatus status = ReadFreeForm("0.1", tenth);
+    const ReadStatus commaStatus = ReadFreeForm("0,1", zero);
+    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(quadText, "+1.000000000000000000000000000000000D-001");
+    EXPECT_EQ(sigText, "1.500000000000000000000000000000000E+00");
+    EXPECT_EQ(status, ReadStatus::Value);
+    EXPECT_TRUE(tenth == static_cast<__float128>(1) / 10);
+    EXPECT_EQ(commaStatus, ReadStatus::Value);  // "0" ended by the comma
+    EXPECT_TRUE(zero == 0);
 }
