@@ -1,8 +1,11 @@
-// Free-form decimal reader. The text is checked and normalised here into a
-// plain "<digits>e<exponent>" string (significant digits only, no point, so the
-// result never depends on the C locale), which the correctly rounded converters
-// then read: std::from_chars for binary32 and binary64, strtoflt128 for
-// binary128. Each format is converted directly from the decimal digits.
+// Free-form decimal reader. The text is checked here against the grammar;
+// the number is then read by a correctly rounded converter, directly from the
+// decimal digits into each format: std::from_chars for binary32 and binary64,
+// strtoflt128 for binary128. When the typed spelling is one from_chars reads
+// itself (digits, point, an 'e'/'E' exponent of a few digits) it is passed as
+// it stands; otherwise, and always for strtoflt128, it is first normalised
+// into "<significant digits>e<exponent>" (no point, so the C locale's decimal
+// point never matters, and no exponent beyond what the formats can reach).
 #include "numeric/ieee/decimal_reader.h"
 
 #include <array>
