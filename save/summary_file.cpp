@@ -44,6 +44,33 @@ std::string Padded(std::string_view text, std::size_t length) {
 // The text up to its first NUL character (the whole text if it has none).
 std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
 
+// The chosen path comes as Windows-1252 bytes, like every text of the
+// program; the file system takes UTF-8 names.
+std::string FileSystemName(std::string_view windowsPath) {
+    // Unicode code points of the bytes 0x80..0x9F (the five unused bytes map
+    // to the C1 control of the same value).
+    static constexpr char16_t kHighHalf[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::string out;
+    out.reserve(windowsPath.size());
+    for (unsigned char byte : windowsPath) {
+        const char32_t cp = byte >= 0x80 && byte < 0xA0 ? kHighHalf[byte - 0x80] : char32_t{byte};
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
 // Items 5 and 6 as they are written to the file: only the blanks before the
 // "=" signs differ from the dialog's texts. [item 5, 6][language].
 constexpr std::array<std::array<std::array<std::string_view, 4>, 2>, 2> kFileItems{{
@@ -224,19 +251,21 @@ bool ConfirmReplace(std::string_view path) {
            platform::IDYES;
 }
 
-// Writes the summary file to `path`; false (with the message shown) on
-// failure or when the user declines to replace an existing file.
+// Writes the summary file to `path` (Windows-1252, as chosen and as shown in
+// the messages); false (with the message shown) on failure or when the user
+// declines to replace an existing file.
 bool SaveSummary(const std::string& path, std::string_view content) {
     if (path.empty()) {
         ShowFailure(path, "No file name was given.");
         return false;
     }
+    const std::string name = FileSystemName(path);
     // A symbolic link is followed, so the file it names is the one replaced.
-    std::string target = path;
+    std::string target = name;
     struct stat info {};
-    bool exists = ::lstat(path.c_str(), &info) == 0;
+    bool exists = ::lstat(name.c_str(), &info) == 0;
     if (exists && S_ISLNK(info.st_mode)) {
-        char* resolved = ::realpath(path.c_str(), nullptr);
+        char* resolved = ::realpath(name.c_str(), nullptr);
         if (resolved == nullptr) {
             ShowFailure(path, ReasonFromErrno(errno));
             return false;

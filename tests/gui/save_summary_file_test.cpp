@@ -389,3 +389,31 @@ TEST_F(SaveSummary, SymbolicLinkReplacesTheFileItNames) {
 }
 
 }  // namespace
+
+namespace {
+
+// The chooser hands over the path in Windows-1252, like every text of the
+// program; the file appears under the same name in the file system (UTF-8).
+TEST_F(SaveSummary, NonAsciiNameIsTheFileTheUserChose) {
+    const std::string windowsPath = folder_.string() + "/caf\xE9 \x80.txt";
+    const fs::path unicodePath = folder_ / fs::path(u8"caf\u00E9 \u20AC.txt");
+    AnswerChooserWith(windowsPath);
+    ClickSave();
+    ASSERT_TRUE(fs::exists(unicodePath));
+    EXPECT_EQ(ReadFile(unicodePath), Joined(kRomanianLines));
+    ASSERT_EQ(harness::Messages().size(), 1u);
+    EXPECT_EQ(harness::Messages()[0].text, windowsPath);
+    EXPECT_EQ(harness::Messages()[0].caption, "Saved to File");
+
+    // Saving again to the same name finds the existing file and asks first.
+    harness::ClearMessages();
+    harness::SetMessageAnswer([](const harness::MessageRecord& m) {
+        return (m.style & platform::MB_YESNO) ? platform::IDNO : 1;
+    });
+    ClickSave();
+    ASSERT_EQ(harness::Messages().size(), 1u);
+    EXPECT_EQ(harness::Messages()[0].style & 0x0Fu, platform::MB_YESNO);
+    EXPECT_TRUE(OtherEntries({unicodePath.filename().string()}).empty());
+}
+
+}  // namespace
