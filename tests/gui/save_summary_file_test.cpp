@@ -417,3 +417,17 @@ TEST_F(SaveSummary, NonAsciiNameIsTheFileTheUserChose) {
 }
 
 }  // namespace
+
+namespace {
+
+// A pipe nobody reads from must not hang the program.
+TEST_F(SaveSummary, PipeWithoutReaderFailsAtOnce) {
+    const fs::path pipe = folder_ / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    AnswerChooserWith(pipe.string());
+    ClickSave();
+    ExpectOneErrorNaming(pipe.string());
+    EXPECT_TRUE(fs::is_fifo(pipe));
+}
+
+}  // namespace
