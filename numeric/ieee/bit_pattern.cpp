@@ -2,31 +2,52 @@
 // and never does arithmetic on the value, so signalling NaNs stay signalling.
 #include "numeric/ieee/bit_pattern.h"
 
+#include <array>
 #include <cstring>
 
 namespace ieee {
 
 namespace {
 
+// The eight characters of every byte value, most significant bit first.
+constexpr std::array<std::array<char, 8>, 256> kByteTexts = [] {
+    std::array<std::array<char, 8>, 256> table{};
+    for (int value = 0; value < 256; ++value)
+        for (int k = 0; k < 8; ++k) table[value][k] = static_cast<char>('0' + ((value >> (7 - k)) & 1));
+    return table;
+}();
+
 template <typename U>
 std::string BitsToText(U bits, int width) {
     std::string out(static_cast<size_t>(width), '0');
-    char* p = out.data() + width;
-    for (int i = 0; i < width; ++i) {
-        *--p = static_cast<char>('0' + static_cast<int>(bits & 1));
-        bits >>= 1;
-    }
+    char* p = out.data();
+    for (int shift = width - 8; shift >= 0; shift -= 8, p += 8)
+        std::memcpy(p, kByteTexts[static_cast<unsigned>(bits >> shift) & 0xFFu].data(), 8);
     return out;
 }
 
 // The '0'/'1' characters of `digits` as a binary number; the accumulator's
-// width keeps exactly its low-order bits.
+// width keeps exactly its low-order bits. Runs of eight '0'/'1' characters
+// are taken a word at a time.
 template <typename U>
 U DigitsValue(std::string_view digits) {
     U value = 0;
-    for (char c : digits) {
-        const unsigned bit = static_cast<unsigned char>(c) - static_cast<unsigned>('0');
-        if (bit <= 1) value = (value << 1) | bit;
+    const char* p = digits.data();
+    const char* const end = p + digits.size();
+    while (end - p >= 8) {
+        uint64_t word;
+        std::memcpy(&word, p, 8);
+        const uint64_t bits = word - 0x3030303030303030ull;
+        // Any byte other than '0' or '1' leaves a bit outside the lowest of
+        // its byte (a byte below '0' borrows and becomes 0xD0 or more).
+        if ((bits & 0xFEFEFEFEFEFEFEFEull) != 0) break;
+        // Gathers byte k's bit (the k-th character) into bit 7 - k of the top byte.
+        value = static_cast<U>((value << 8) | static_cast<U>((bits * 0x8040201008040201ull) >> 56));
+        p += 8;
+    }
+    for (; p != end; ++p) {
+        const unsigned bit = static_cast<unsigned char>(*p) - static_cast<unsigned>('0');
+        if (bit <= 1) value = static_cast<U>((value << 1) | bit);
     }
     return value;
 }
