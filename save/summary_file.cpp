@@ -267,7 +267,8 @@ bool SaveSummary(const std::string& path, std::string_view content) {
     if (exists && S_ISLNK(info.st_mode)) {
         char* resolved = ::realpath(name.c_str(), nullptr);
         if (resolved == nullptr) {
-            ShowFailure(path, ReasonFromErrno(errno));
+            ShowFailure(path, errno == ENOENT ? std::string("The link names a file that does not exist.")
+                                              : ReasonFromErrno(errno));
             return false;
         }
         target = resolved;
