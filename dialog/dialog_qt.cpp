@@ -27,8 +27,10 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QSvgRenderer>
 #include <algorithm>
@@ -343,6 +345,8 @@ void PushText(ControlState& c) {
         break;
     }
     case Kind::Static:
+        // Lines break at blanks only: a caption without one ("-->") stays on its line.
+        static_cast<QLabel*>(w)->setWordWrap(!(c.def->style & layouts::NO_WRAP) && text.contains(u' '));
         static_cast<QLabel*>(w)->setText(DisplayLineBreaks(text));
         w->setProperty("windowsText", QByteArray(c.text.data(), static_cast<qsizetype>(c.text.size())));
         break;
@@ -441,6 +445,10 @@ BaseUnits UnitsOf(const QFont& font) {
 void FitBitEdit(OrvaneEdit* edit, int digits) {
     const QString bits(digits, u'0');
     if (EditTextNeed(edit, bits) <= edit->textRoom()) return;
+    // First give the text the edit's inner margin (one-bit fields are very narrow).
+    edit->setTextMargins(-1, 0, -1, 0);
+    if (EditTextNeed(edit, bits) <= edit->textRoom()) return;
+    edit->setTextMargins(0, 0, 0, 0);
     QFont font = edit->font();
     const QStringList narrow{QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans Narrow"),
                              QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("DejaVu Sans Mono")};
@@ -459,6 +467,61 @@ void FitBitEdit(OrvaneEdit* edit, int digits) {
     }
 }
 
+// ---------------------------------------------------------------- captions that must fit
+
+// Width a control needs so that its caption is not clipped (its own width when it fits).
+int WidthForCaption(QWidget* w) {
+    QFontMetrics fm(w->font());
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        if (button->text().isEmpty()) return w->width();
+        QStyleOptionButton opt;
+        opt.initFrom(button);
+        opt.text = button->text();
+        const QStyle::SubElement contents = qobject_cast<QRadioButton*>(w) ? QStyle::SE_RadioButtonContents
+                                            : qobject_cast<QCheckBox*>(w)  ? QStyle::SE_CheckBoxContents
+                                                                           : QStyle::SE_PushButtonContents;
+        const int room = w->style()->subElementRect(contents, &opt, w).width();
+        const int need = fm.horizontalAdvance(button->text());
+        return need > room ? w->width() + (need - room) : w->width();
+    }
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        int need = 0;
+        if (label->wordWrap()) {
+            for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+                need = std::max(need, fm.horizontalAdvance(word));
+        } else {
+            for (const QString& line : label->text().split(u'\n')) need = std::max(need, fm.horizontalAdvance(line));
+        }
+        const int room = label->contentsRect().width();
+        return need > room ? w->width() + (need - room) : w->width();
+    }
+    return w->width();
+}
+
+// Fonts differ from the ones the layout was drawn for: a caption that does not
+// fit may widen its control into free space on its right, never over another
+// control nor past the frame around it.
+void WidenForCaption(QWidget* w) {
+    QWidget* window = w->parentWidget();
+    if (!window || (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLabel*>(w))) return;
+    const int want = WidthForCaption(w);
+    if (want <= w->width()) return;
+    const QRect r = w->geometry();
+    int limit = window->width() - 2;
+    for (QWidget* other : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (other == w || other->isHidden()) continue;
+        const QRect o = other->geometry();
+        if (qobject_cast<QGroupBox*>(other)) {
+            if (o.contains(r)) limit = std::min(limit, o.right() - 3);
+            continue;
+        }
+        const bool besideVertically = o.top() <= r.bottom() && o.bottom() >= r.top();
+        if (besideVertically && o.left() > r.left()) limit = std::min(limit, o.left() - 1);
+    }
+    const int width = std::min(want, limit - r.left() + 1);
+    if (width > w->width()) w->resize(width, w->height());
+}
+
 // ---------------------------------------------------------------- window building
 
 QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index, const BaseUnits& u) {
@@ -471,7 +534,6 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
         auto* label = new QLabel(window);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(!(d.style & layouts::NO_WRAP));
         if (d.style & layouts::SUNKEN_EDGE) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         w = label;
         break;
@@ -613,6 +675,7 @@ bool CreateWindow(DialogImpl* impl, QWidget* parent) {
     // Group boxes lie under the controls they frame.
     for (QWidget* frame : frames) frame->lower();
     window->setFixedSize(u.px(layout.w), u.py(layout.h));
+    for (QWidget* w : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) WidenForCaption(w);
     window->setWindowTitle(FromWindows1252(impl->title));
     if (impl->windowIcon) window->setWindowIcon(impl->windowIcon->icon);
     if (layout.flags & layouts::CENTERED) {
@@ -865,6 +928,7 @@ bool DIALOG_SET_TEXT(DIALOG& dlg, int id, std::string_view text, int index) {
     if (c->widget) PullFromWidget(*c);
     c->text = value;
     PushText(*c);
+    if (c->widget && c->def->kind != Kind::Edit) WidenForCaption(c->widget);
     return true;
 }
 

@@ -3,6 +3,7 @@
 // so tests answer them without a modal window.
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIconEngine>
@@ -29,6 +30,9 @@ platform::PlatformHooks& Hooks() {
 
 bool g_quitPending = false;
 int g_quitCode = 0;
+// The program's message loop while it runs. Ending it through its own loop,
+// not QCoreApplication::exit, leaves later modal loops (and tests) working.
+QEventLoop* g_loop = nullptr;
 
 // Renders the vector source at whatever size is asked, so icons stay crisp at any scale.
 class SvgIconEngine : public QIconEngine {
@@ -227,9 +231,12 @@ HICON LoadIconResource(int resourceId, int width, int height) {
 }
 
 int RunMessageLoop() {
-    if (!g_quitPending && qApp) {
+    if (!g_quitPending && qApp && !g_loop) {
         QApplication::setQuitOnLastWindowClosed(false);
-        QApplication::exec();
+        QEventLoop loop;
+        g_loop = &loop;
+        loop.exec();
+        g_loop = nullptr;
     }
     const int code = g_quitCode;
     platform_qt::ClearQuit();
@@ -239,7 +246,7 @@ int RunMessageLoop() {
 void PostQuitMessage(int code) {
     g_quitPending = true;
     g_quitCode = code;
-    QCoreApplication::exit(code);
+    if (g_loop) g_loop->exit(code);
 }
 
 }  // namespace platform
