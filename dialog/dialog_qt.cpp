@@ -485,13 +485,9 @@ int WidthForCaption(QWidget* w) {
         return need > room ? w->width() + (need - room) : w->width();
     }
     if (auto* label = qobject_cast<QLabel*>(w)) {
+        // Each line of the caption on one row, where there is room for it.
         int need = 0;
-        if (label->wordWrap()) {
-            for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
-                need = std::max(need, fm.horizontalAdvance(word));
-        } else {
-            for (const QString& line : label->text().split(u'\n')) need = std::max(need, fm.horizontalAdvance(line));
-        }
+        for (const QString& line : label->text().split(u'\n')) need = std::max(need, fm.horizontalAdvance(line));
         const int room = label->contentsRect().width();
         return need > room ? w->width() + (need - room) : w->width();
     }
@@ -501,25 +497,59 @@ int WidthForCaption(QWidget* w) {
 // Fonts differ from the ones the layout was drawn for: a caption that does not
 // fit may widen its control into free space on its right, never over another
 // control nor past the frame around it.
-void WidenForCaption(QWidget* w) {
+struct Room {
+    int right;
+    int bottom;
+};
+
+// How far a control may grow to the right and downwards without covering
+// another control or crossing the frame around it.
+Room FreeRoom(QWidget* w) {
     QWidget* window = w->parentWidget();
-    if (!window || (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLabel*>(w))) return;
-    const int want = WidthForCaption(w);
-    if (want <= w->width()) return;
     const QRect r = w->geometry();
-    int limit = window->width() - 2;
+    Room room{window->width() - 2, window->height() - 2};
     for (QWidget* other : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (other == w || other->isHidden()) continue;
         const QRect o = other->geometry();
         if (qobject_cast<QGroupBox*>(other)) {
-            if (o.contains(r)) limit = std::min(limit, o.right() - 3);
+            if (o.contains(r)) {
+                room.right = std::min(room.right, o.right() - 3);
+                room.bottom = std::min(room.bottom, o.bottom() - 3);
+            }
             continue;
         }
         const bool besideVertically = o.top() <= r.bottom() && o.bottom() >= r.top();
-        if (besideVertically && o.left() > r.left()) limit = std::min(limit, o.left() - 1);
+        if (besideVertically && o.left() > r.left()) room.right = std::min(room.right, o.left() - 1);
+        const bool besideHorizontally = o.left() <= r.right() && o.right() >= r.left();
+        if (besideHorizontally && o.top() > r.top()) room.bottom = std::min(room.bottom, o.top() - 1);
     }
-    const int width = std::min(want, limit - r.left() + 1);
-    if (width > w->width()) w->resize(width, w->height());
+    return room;
+}
+
+// Fonts differ from the ones the layouts were drawn for. A caption that does
+// not fit first takes free room on its right (and, for wrapped text, below),
+// and only then a smaller font; no text is ever cut off.
+void WidenForCaption(QWidget* w) {
+    QWidget* window = w->parentWidget();
+    if (!window || (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLabel*>(w))) return;
+    const int want = WidthForCaption(w);
+    if (want > w->width()) {
+        const Room room = FreeRoom(w);
+        const int width = std::min(want, room.right - w->x() + 1);
+        if (width > w->width()) w->resize(width, w->height());
+    }
+    auto* label = qobject_cast<QLabel*>(w);
+    if (!label || !label->wordWrap() || label->text().isEmpty()) return;
+    if (label->heightForWidth(label->width()) > label->height()) {
+        const Room room = FreeRoom(w);
+        const int height = std::min(label->heightForWidth(label->width()), room.bottom - w->y() + 1);
+        if (height > w->height()) w->resize(w->width(), height);
+    }
+    QFont font = label->font();
+    while (label->heightForWidth(label->width()) > label->height() && font.pixelSize() > 7) {
+        font.setPixelSize(font.pixelSize() - 1);
+        label->setFont(font);
+    }
 }
 
 // ---------------------------------------------------------------- window building
