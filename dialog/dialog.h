@@ -36,8 +36,9 @@ constexpr int EVENT_GAINFOCUS = -18;
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 
-// Builds the record from layout `layoutId` (widgets are created hidden).
-// False if the layout is unknown or cannot be built.
+// Builds the record from layout `layoutId`: a model of every control with the
+// layout's captions. Its window is created when it is first shown, with every
+// value set before then. False if the layout is unknown or cannot be built.
 bool DIALOG_INIT(int layoutId, DIALOG& dlg);
 // Releases the record (destroys its window if any).
 void DIALOG_UNINIT(DIALOG& dlg);

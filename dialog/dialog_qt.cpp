@@ -855,11 +855,9 @@ int EditTextRoom(QWidget* edit) {
 }
 
 int EditTextNeed(QWidget* edit, const QString& text) {
-    QFontMetrics fm(edit->font());
-    const int leftBearing = std::max(0, -fm.minLeftBearing());
-    const int rightBearing = std::max(0, -fm.minRightBearing());
-    // Text, the caret's own pixel and the font's overhangs, as the edit lays them out.
-    return fm.horizontalAdvance(text) + 1 + leftBearing + rightBearing;
+    // The text and the caret after its last character: an edit scrolls only
+    // when the caret would leave its room.
+    return QFontMetrics(edit->font()).horizontalAdvance(text) + 1;
 }
 
 QWidget* DialogWindow(DIALOG& dlg) {
