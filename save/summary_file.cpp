@@ -297,8 +297,13 @@ bool SaveSummary(const std::string& path, std::string_view content) {
     }
     // A file marked read-only is never replaced, even by a user whose rights
     // would allow it.
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0) {
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
         ShowFailure(path, "The file is read-only.");
+        return false;
+    }
+    if (::access(target.c_str(), W_OK) != 0) {
+        ShowFailure(path, errno == EACCES ? std::string("You may not change this file (permission denied).")
+                                          : ReasonFromErrno(errno));
         return false;
     }
     if (!ConfirmReplace(path)) return false;
