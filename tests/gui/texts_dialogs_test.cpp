@@ -128,15 +128,6 @@ void ClickOk(QWidget* window) {
 
 class HelpDialogs : public harness::AppTest {
 protected:
-    void SetUp() override {
-        harness::AppTest::SetUp();
-        // A quit request left behind by an earlier test's shutdown (the
-        // application loop was not running then) would end every modal loop
-        // at once; one pass of the application loop consumes it.
-        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exec();
-        harness::ProcessEvents();
-    }
     void ExpectSummaryTexts(bool english) {
         for (std::size_t i = 0; i < kSummary.size(); ++i) {
             const auto& lines = english ? kSummary[i].english : kSummary[i].romanian;
