@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -70,7 +71,8 @@ TEST_F(RandomEditing, ThousandsOfRandomActionsKeepTheFieldsValid) {
     const std::vector<int> buttons = {IDC_ZEROS, IDC_ONES, IDC_INVERT};
     int kind = 4;
     int checkpoints = 0;
-    constexpr int kActions = 2500;
+    constexpr int kActions = 1500;
+    int events = 0;  // key presses, pastes and clicks sent
 
     for (int step = 0; step < kActions; ++step) {
         const Row& row = RowOf(kind);
@@ -83,16 +85,20 @@ TEST_F(RandomEditing, ThousandsOfRandomActionsKeepTheFieldsValid) {
             if (move == 0) harness::Key(field.id, Qt::Key_Home);
             if (move == 1) harness::Key(field.id, Qt::Key_End);
             if (move == 2) harness::Key(field.id, Qt::Key_Left);
-            harness::Type(field.id, RandomText(4, true));
+            const QString text = RandomText(4, true);
+            harness::Type(field.id, text);
+            events += 1 + (move < 3 ? 1 : 0) + static_cast<int>(text.size());
         } else if (action < 45) {
             harness::ClickInto(field.id);
             if (Chance(60)) SelectAll(field.id);
             QString text = RandomText(Chance(20) ? 200 : 30, false);
             harness::Paste(field.id, text);
+            events += 2;
         } else if (action < 52) {
             harness::ClickInto(field.id);
             if (Chance(30)) SelectAll(field.id);
             harness::Key(field.id, Chance(50) ? Qt::Key_Backspace : Qt::Key_Delete);
+            events += 2;
         } else if (action < 64) {
             harness::Click(OneOf(buttons));
         } else if (action < 68) {
@@ -119,12 +125,16 @@ TEST_F(RandomEditing, ThousandsOfRandomActionsKeepTheFieldsValid) {
             ASSERT_EQ(harness::Text(IDC_CURSOR_POS), "0") << "step " << step;
             ASSERT_EQ(harness::Text(IDC_FIELD_WIDTH), std::to_string(field.width)) << "step " << step;
         }
+        if (action >= 52) ++events;
         harness::ProcessEvents();
         ASSERT_EQ(COMUN::FORMAT_KIND, kind) << "step " << step;
         CheckFields(kind, step);
         if (HasFatalFailure()) return;
     }
     EXPECT_GT(checkpoints, 100);
+    RecordProperty("user_events", events);
+    std::printf("%d actions, %d key presses, pastes and clicks, %d focus checkpoints, %zu message boxes\n",
+                kActions, events, checkpoints, harness::Messages().size());
     // Every message was one the program documents.
     for (const harness::MessageRecord& m : harness::Messages()) {
         EXPECT_TRUE(m.text == kInvalidBit || m.text == kExcessBit || m.text == "Invalid Value") << m.text;

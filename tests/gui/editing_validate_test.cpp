@@ -149,6 +149,28 @@ TEST_F(BitValidation, PositionCheckDecodeAndValueRunInThisOrder) {
     EXPECT_FALSE(harness::Text(IDC_DATA_TYPE).empty());
 }
 
+// While a message of a binary64 or binary128 edit is open the parameter list
+// is disabled; a binary32 edit leaves it alone. The decoding after the check
+// enables it again for a finite pattern.
+TEST_F(BitValidation, ParameterListWhileAMessageIsOpen) {
+    const std::pair<int, int> cases[] = {{4, IDC_FRACTION_32}, {8, IDC_FRACTION_64}, {16, IDC_FRACTION_128_LOW}};
+    for (const auto& [kind, id] : cases) {
+        SCOPED_TRACE(kind);
+        ChooseFormat(kind);
+        SetField(id, "01");
+        harness::ClickInto(IDC_VALUE);
+        harness::ClickInto(id);
+        ASSERT_TRUE(harness::Enabled(IDC_PARAM_LIST));
+        std::vector<bool> enabledDuring;
+        harness::OnMessage([&](const harness::MessageRecord&) { enabledDuring.push_back(harness::Enabled(IDC_PARAM_LIST)); });
+        harness::Type(id, "5");
+        harness::OnMessage(nullptr);
+        EXPECT_EQ(enabledDuring, std::vector<bool>{kind == 4});
+        EXPECT_TRUE(harness::Enabled(IDC_PARAM_LIST));
+        EXPECT_EQ(harness::Text(id), "011");
+    }
+}
+
 TEST_F(BitValidation, BlanksAreAcceptedWithoutMessage) {
     SetField(IDC_FRACTION_32, "0");
     harness::Key(IDC_FRACTION_32, Qt::Key_End);
