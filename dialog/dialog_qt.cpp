@@ -156,6 +156,12 @@ void Invoke(DialogImpl* impl, int id, int event) {
     }
     g_running.pop_back();
     --g_depth;
+    // Events that arrived meanwhile run once the outermost callback is done.
+    while (g_depth == 0 && !g_pending.empty()) {
+        PendingEvent next = g_pending.front();
+        g_pending.pop_front();
+        Invoke(next.impl, next.id, next.event);
+    }
 }
 
 // A user event: runs its callback now, or after the running callbacks return.
@@ -166,13 +172,6 @@ void Dispatch(DialogImpl* impl, int id, int event) {
         return;
     }
     Invoke(impl, id, event);
-    if (g_depth == 0) {
-        while (!g_pending.empty()) {
-            PendingEvent next = g_pending.front();
-            g_pending.pop_front();
-            Invoke(next.impl, next.id, next.event);
-        }
-    }
 }
 
 // ---------------------------------------------------------------- widgets
@@ -532,6 +531,10 @@ Room FreeRoom(QWidget* w) {
 void WidenForCaption(QWidget* w) {
     QWidget* window = w->parentWidget();
     if (!window || (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLabel*>(w))) return;
+    // Each caption is fitted afresh from the layout's rectangle and the dialog font.
+    const QVariant layoutRect = w->property("layoutGeometry");
+    if (layoutRect.isValid()) w->setGeometry(layoutRect.toRect());
+    w->setFont(QFont());
     const int want = WidthForCaption(w);
     if (want > w->width()) {
         const Room room = FreeRoom(w);
@@ -643,6 +646,7 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
     w->setObjectName(QString::fromLatin1(d.name));
     if (d.accessibleName) w->setAccessibleName(QString::fromLatin1(d.accessibleName));
     w->setGeometry(u.px(d.x), u.py(d.y), u.px(d.w), u.py(d.h));
+    w->setProperty("layoutGeometry", w->geometry());
     if (auto* button = qobject_cast<QPushButton*>(w)) {
         const bool hasDefault = std::any_of(impl->controls.begin(), impl->controls.end(),
                                             [](const ControlState& s) { return s.def->style & layouts::DEFAULT_BUTTON; });

@@ -178,3 +178,16 @@ TEST_F(AppTest, NothingIsClippedInEitherLanguage) {
     Click(IDC_LANG_RO);
     ExpectNothingClipped("Romanian");
 }
+
+TEST_F(AppTest, ACaptionIsFittedAfreshEachTimeItChanges) {
+    QWidget* caption = Widget(IDC_PARAM_CAPTION);
+    const QRect layoutRect = caption->geometry();
+    const QFont dialogFont = Window(Main())->font();
+    DIALOG_SET_TEXT(Main(), IDC_PARAM_CAPTION, "Nearest > X; Significand: last 16 bits, shown in full");
+    ExpectNothingClipped("long parameter caption");
+    EXPECT_LE(caption->geometry().right(), Widget(IDC_DATA_TYPE)->geometry().left()) << "never over its neighbour";
+    DIALOG_SET_TEXT(Main(), IDC_PARAM_CAPTION, "ULP");
+    EXPECT_EQ(caption->geometry(), layoutRect);
+    EXPECT_EQ(QFontInfo(caption->font()).pixelSize(), QFontInfo(dialogFont).pixelSize());
+    EXPECT_EQ(Text(IDC_PARAM_CAPTION), "ULP");
+}
