@@ -200,14 +200,25 @@ TEST_F(AppTest, ExitButtonClosesTheMainWindowAndPostsQuitZero) {
     EXPECT_EQ(code, 0);
 }
 
-TEST_F(AppTest, EscapeClosesTheMainWindowAndPostsQuitZero) {
-    ClickInto(IDC_FRACTION_32);
-    Key(IDC_FRACTION_32, Qt::Key_Escape);
+class EscapeFrom : public AppTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(EscapeFrom, ClosesTheMainWindowAndPostsQuitZero) {
+    const int id = GetParam();
+    DIALOG_SET_LOGICAL(Main(), id, true, INDEX_ENABLE);
+    Widget(id)->setFocus(Qt::TabFocusReason);
+    ProcessEvents();
+    ASSERT_TRUE(Widget(id)->hasFocus());
+    QTest::keyClick(Widget(id), Qt::Key_Escape);
+    ProcessEvents();
     EXPECT_EQ(Window(Main()), nullptr);
     int code = -1;
     ASSERT_TRUE(QuitPosted(&code));
     EXPECT_EQ(code, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Controls, EscapeFrom,
+                         ::testing::Values(IDC_VALUE, IDC_FRACTION_32, IDC_DATA_TYPE, IDC_PARAM_LIST, IDC_FORMAT_64,
+                                           IDC_BINARY_NEIGHBOURS, IDC_ZEROS, IDC_EXIT));
 
 TEST_F(AppTest, CloseBoxClosesTheMainWindowAndPostsQuitZero) {
     QWidget* window = Window(Main());
