@@ -53,7 +53,7 @@ inline const Row& RowOf(int kind) {
     return Rows().front();
 }
 
-// Text of the Windows-1252 bytes a test expects, as the harness reports them.
+// n copies of one character (field texts of zeros or ones).
 inline std::string Repeat(char c, int n) { return std::string(static_cast<size_t>(n), c); }
 
 inline void SelectAll(int id) { harness::Key(id, Qt::Key_A, Qt::ControlModifier); }

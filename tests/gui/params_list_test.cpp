@@ -228,8 +228,7 @@ TEST_F(ParamList, NeighboursAsDecimalsAndAsBitPatterns) {
         EXPECT_TRUE(harness::Widget(IDC_BINARY_NEIGHBOURS)->isEnabled());
 
         English();
-        // The language switch leaves the box as it was only when it is not
-        // reset; set it again before choosing.
+        // The same datum and choices with English captions.
         Datum(c.kind, c.fields);
         Pick(kUp);
         SetBinaryNeighbours(c.binary);
