@@ -300,6 +300,45 @@ TEST_F(ParamList, EpsilonTextPerFormatAndTheBoxOnlyForNeighbours) {
     EXPECT_EQ(harness::Text(IDC_PARAM_CAPTION), "Epsilon");
 }
 
+// Emptied exponent and fraction fields are neither all zeros nor all ones, so
+// the datum counts as finite and the list stays usable: every entry reads the
+// blank fields safely (no digits: stored exponent 0, fraction 0) and the
+// stored value decoded from the sign digit alone (+0).
+TEST_F(ParamList, EmptiedFieldsAreReadSafely) {
+    struct Case {
+        int kind;
+        std::string exponent, significand, ulp, up;
+    };
+    const Case cases[] = {
+        {4, "-127", "1.0000000E+00", "5.9604645E-08", "1.4012985E-45"},
+        {8, "-1023", "1.000000000000000E+00", "1.1102230246251565D-16", "4.9406564584124654D-324"},
+        {16, "-16383", "1.000000000000000000000000000000000E+00", "9.629649721936179265279889712924637D-035",
+         "6.475175119438025110924438958227647D-4966"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        ChooseFormat(c.kind);
+        const Row& row = RowOf(c.kind);
+        for (size_t i = 1; i < row.fields.size(); ++i) ClearField(row.fields[i].id);
+        harness::ClickInto(IDC_VALUE);
+        harness::ClickInto(row.fields.front().id);
+        ASSERT_TRUE(harness::Enabled(IDC_PARAM_LIST));
+        Pick(kExponent);
+        EXPECT_EQ(harness::Text(IDC_PARAM_VALUE), c.exponent);
+        EXPECT_EQ(harness::Text(IDC_PARAM_CAPTION), "Exponentul reprezentarii (E)");
+        Pick(kSignificand);
+        EXPECT_EQ(harness::Text(IDC_PARAM_VALUE), c.significand);
+        Pick(kUlp);
+        EXPECT_EQ(harness::Text(IDC_PARAM_VALUE), c.ulp);
+        Pick(kUp);
+        EXPECT_EQ(harness::Text(IDC_PARAM_VALUE), c.up);
+        Pick(kDown);
+        EXPECT_EQ(harness::Text(IDC_PARAM_VALUE), "-" + c.up);
+        Pick(kEpsilon);
+        EXPECT_FALSE(harness::Text(IDC_PARAM_VALUE).empty());
+    }
+}
+
 // The bulk buttons change the fields without decoding them: the exponent is
 // read from the fields, the flags are those of the last decoding.
 TEST_F(ParamList, ExponentAfterOnesUsesTheFieldsAndTheOldFlags) {
