@@ -135,7 +135,7 @@ TEST_F(RandomEditing, ThousandsOfRandomActionsKeepTheFieldsValid) {
     RecordProperty("user_events", events);
     std::printf("%d actions, %d key presses, pastes and clicks, %d focus checkpoints, %zu message boxes\n",
                 kActions, events, checkpoints, harness::Messages().size());
-    // Every message was one the program documents.
+    // Every message was one of the known error messages.
     for (const harness::MessageRecord& m : harness::Messages()) {
         EXPECT_TRUE(m.text == kInvalidBit || m.text == kExcessBit || m.text == "Invalid Value") << m.text;
         EXPECT_EQ(m.caption, "Error");
