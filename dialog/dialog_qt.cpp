@@ -261,6 +261,21 @@ void OrvaneEdit::focusInEvent(QFocusEvent* event) {
     Dispatch(impl, impl->controls[static_cast<std::size_t>(index_)].def->id, EVENT_GAINFOCUS);
 }
 
+// Clears a flag at every mouse press, before the list handles the press.
+class PressWatcher : public QObject {
+public:
+    PressWatcher(std::shared_ptr<bool> flag, QObject* parent) : QObject(parent), flag_(std::move(flag)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) *flag_ = false;
+        return false;
+    }
+
+private:
+    std::shared_ptr<bool> flag_;
+};
+
 // A picture drawn from a vector image, centred and scaled down to fit.
 class Picture : public QWidget {
 public:
@@ -626,12 +641,25 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
         list->setVerticalScrollBarPolicy((d.style & layouts::VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setUniformItemSizes(true);
-        QObject::connect(list, &QListWidget::itemSelectionChanged, list, [window, index]() {
+        // A click on the entry that is already selected chooses it again and
+        // is reported like a change, so the user can ask for it anew.
+        auto changedSincePress = std::make_shared<bool>(false);
+        QObject::connect(list, &QListWidget::itemSelectionChanged, list, [window, index, changedSincePress]() {
             DialogImpl* impl = window->impl;
             if (!impl || g_programChange > 0) return;
             ControlState& c = impl->controls[index];
             PullFromWidget(c);
+            *changedSincePress = true;
             if (c.def->style & layouts::NOTIFY) Dispatch(impl, c.def->id, EVENT_SELCHANGE);
+        });
+        list->viewport()->installEventFilter(new PressWatcher(changedSincePress, list));
+        QObject::connect(list, &QListWidget::clicked, list, [window, index, changedSincePress](const QModelIndex& clicked) {
+            DialogImpl* impl = window->impl;
+            if (!impl || g_programChange > 0 || *changedSincePress) return;
+            ControlState& c = impl->controls[index];
+            PullFromWidget(c);
+            if (clicked.row() + 1 == c.selection && (c.def->style & layouts::NOTIFY))
+                Dispatch(impl, c.def->id, EVENT_SELCHANGE);
         });
         w = list;
         break;

@@ -186,6 +186,13 @@ TEST_F(LayerTest, UserActionsRaiseTheirCallbacks) {
     EXPECT_EQ(g_log, (std::vector<Event>{{IDC_PARAM_LIST, EVENT_SELCHANGE}}));
     EXPECT_EQ(GetInt(dlg, IDC_PARAM_LIST, 1), 5);
     EXPECT_EQ(Get(dlg, IDC_PARAM_LIST, 4), "X-  ");
+    // Choosing the selected entry again reports it again; the keyboard moves the selection.
+    g_log.clear();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(4)).center());
+    QTest::keyClick(list, Qt::Key_Up);
+    Pump();
+    EXPECT_EQ(g_log, (std::vector<Event>(2, {IDC_PARAM_LIST, EVENT_SELCHANGE})));
+    EXPECT_EQ(GetInt(dlg, IDC_PARAM_LIST, 1), 4);
 }
 
 TEST_F(LayerTest, ReadOnlyAndDigitsOnlyEdits) {
