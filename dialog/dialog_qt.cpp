@@ -802,6 +802,18 @@ void CancelRequested(DialogImpl* impl) {
         CloseDialog(impl, IDCANCEL);
 }
 
+// A new window starts with the focus on its first control that takes the Tab
+// key; an edit there has its whole text selected, so typing replaces it.
+void SetInitialFocus(QWidget* window) {
+    for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+        if (w->window() != window || !(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || !w->isVisibleTo(window))
+            continue;
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->selectAll();
+        w->setFocus(Qt::TabFocusReason);
+        return;
+    }
+}
+
 // Brings a window to the front; without a window manager (Xvfb) a window only
 // gets the keyboard when it is activated explicitly.
 void RaiseAndActivate(QWidget* window) {
@@ -1141,6 +1153,7 @@ bool DIALOG_SHOW_MODELESS(DIALOG& dlg, int showMode) {
     Invoke(impl, impl->layout->id, EVENT_INIT);
     if (!impl->window) return false;  // closed by its own start
     ProgramChange guard;
+    SetInitialFocus(impl->window);
     switch (showMode) {
     case 0: break;                                // created hidden
     case 2: case 6: case 7: impl->window->showMinimized(); break;
@@ -1165,6 +1178,10 @@ int DIALOG_SHOW_MODAL(DIALOG& dlg) {
     impl->modalRunning = true;
     QPointer<OrvaneDialog> window = impl->window;
     window->setWindowModality(Qt::ApplicationModal);
+    {
+        ProgramChange guard;
+        SetInitialFocus(window);
+    }
     window->exec();
     if (Alive(impl)) {
         impl->modalRunning = false;

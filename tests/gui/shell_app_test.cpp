@@ -87,6 +87,16 @@ TEST_F(AppTest, StartStateShowsBinary32ZeroAndPlaceholders) {
     EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(AppTest, TheValueFieldStartsFocusedWithItsTextSelected) {
+    QLineEdit* value = Edit(IDC_VALUE);
+    EXPECT_TRUE(value->hasFocus());
+    EXPECT_EQ(value->selectedText(), "0");
+    // Typing replaces the start value.
+    QTest::keyClick(value, Qt::Key_7);
+    ProcessEvents();
+    EXPECT_EQ(Text(IDC_VALUE), "7");
+}
+
 TEST_F(AppTest, StartStateThroughTheDialogLayer) {
     // The binary128 edits hold blanks, not empty texts.
     for (auto [id, width] : kRows[2].edits) {
