@@ -27,7 +27,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -399,7 +398,7 @@ void PushSelection(ControlState& c) {
     }
 }
 
-void PushCheck(DialogImpl* impl, ControlState& c) {
+void PushCheck(ControlState& c) {
     auto* button = qobject_cast<QAbstractButton*>(c.widget.data());
     if (!button) return;
     if (button->isChecked() == c.checked) return;
@@ -411,7 +410,6 @@ void PushCheck(DialogImpl* impl, ControlState& c) {
     } else {
         button->setChecked(c.checked);
     }
-    (void)impl;
 }
 
 // Checking a radio unchecks the other radios of its group.
@@ -688,7 +686,7 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
         PushItems(c);
         PushSelection(c);
     }
-    if (d.kind == Kind::RadioButton || d.kind == Kind::CheckBox) PushCheck(impl, c);
+    if (d.kind == Kind::RadioButton || d.kind == Kind::CheckBox) PushCheck(c);
     if (d.kind == Kind::PushButton && (d.style & layouts::ICON_BUTTON)) ApplyIcon(c);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         const QString text = edit->text();
@@ -1106,7 +1104,7 @@ bool DIALOG_SET_LOGICAL(DIALOG& dlg, int id, bool value, int index) {
     c->checked = value;
     if (value) UncheckGroup(impl, *c);
     for (auto& other : impl->controls)
-        if (other.def->kind == Kind::RadioButton || other.def->kind == Kind::CheckBox) PushCheck(impl, other);
+        if (other.def->kind == Kind::RadioButton || other.def->kind == Kind::CheckBox) PushCheck(other);
     return true;
 }
 
