@@ -27,6 +27,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -541,6 +542,16 @@ Room FreeRoom(QWidget* w) {
 // Fonts differ from the ones the layouts were drawn for. A caption that does
 // not fit first takes free room on its right (and, for wrapped text, below),
 // and only then a smaller font; no text is ever cut off.
+// Wrapped text fits when all its lines fit in the height and no word is wider than a line.
+bool WrappedTextFits(QLabel* label) {
+    if (label->heightForWidth(label->width()) > label->height()) return false;
+    QFontMetrics fm(label->font());
+    const QString text = label->text();
+    for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        if (fm.horizontalAdvance(word) > label->contentsRect().width()) return false;
+    return true;
+}
+
 void WidenForCaption(QWidget* w) {
     QWidget* window = w->parentWidget();
     if (!window || (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLabel*>(w))) return;
@@ -548,21 +559,41 @@ void WidenForCaption(QWidget* w) {
     const QVariant layoutRect = w->property("layoutGeometry");
     if (layoutRect.isValid()) w->setGeometry(layoutRect.toRect());
     w->setFont(QFont());
-    const int want = WidthForCaption(w);
-    if (want > w->width()) {
-        const Room room = FreeRoom(w);
-        const int width = std::min(want, room.right - w->x() + 1);
-        if (width > w->width()) w->resize(width, w->height());
-    }
     auto* label = qobject_cast<QLabel*>(w);
-    if (!label || !label->wordWrap() || label->text().isEmpty()) return;
-    if (label->heightForWidth(label->width()) > label->height()) {
-        const Room room = FreeRoom(w);
-        const int height = std::min(label->heightForWidth(label->width()), room.bottom - w->y() + 1);
-        if (height > w->height()) w->resize(w->width(), height);
+    if (!label || !label->wordWrap()) {
+        // One-line captions: as wide as the caption, where there is room.
+        const int want = WidthForCaption(w);
+        if (want > w->width()) {
+            const Room room = FreeRoom(w);
+            const int width = std::min(want, room.right - w->x() + 1);
+            if (width > w->width()) w->resize(width, w->height());
+        }
+        return;
     }
+    // Wrapped text: the least extra width that makes it fit, then extra
+    // height, then a smaller font.
+    if (label->text().isEmpty() || WrappedTextFits(label)) return;
+    const Room room = FreeRoom(w);
+    const int widest = std::max(w->width(), std::min(WidthForCaption(w), room.right - w->x() + 1));
+    const int tallest = std::max(w->height(), room.bottom - w->y() + 1);
+    const QSize layoutSize = w->size();
+    // 1. The least extra width.
+    for (int width = layoutSize.width() + 1; width <= widest; ++width) {
+        w->resize(width, layoutSize.height());
+        if (WrappedTextFits(label)) return;
+    }
+    // 2. The least extra height at the layout's width.
+    auto growDown = [&](int width) {
+        w->resize(width, layoutSize.height());
+        const int height = std::min(label->heightForWidth(width), tallest);
+        if (height > w->height()) w->resize(width, height);
+        return WrappedTextFits(label);
+    };
+    if (growDown(layoutSize.width())) return;
+    // 3. All the room there is, then 4. a smaller font.
+    if (growDown(widest)) return;
     QFont font = label->font();
-    while (label->heightForWidth(label->width()) > label->height() && font.pixelSize() > 7) {
+    while (!WrappedTextFits(label) && font.pixelSize() > 7) {
         font.setPixelSize(font.pixelSize() - 1);
         label->setFont(font);
     }
