@@ -81,6 +81,12 @@ bool ORVANE_STARTUP(int showMode) {
     DIALOG_SET_TEXT(main, IDC_SIGN_32, "0");
     DIALOG_SET_TEXT(main, IDC_EXPONENT_32, std::string(8, '0'));
     DIALOG_SET_TEXT(main, IDC_FRACTION_32, std::string(23, '0'));
+    // The class flags describe the zero pattern just shown (X4 is 0), so a
+    // language switch before the first decoding names it a signed zero
+    // instead of a normal number.
+    IS_ZERO = true;
+    IS_FINITE = true;
+    EXP_MIN_NORMAL = true;
     DIALOG_SET_TEXT(main, IDC_SIGN_64, "S");
     DIALOG_SET_TEXT(main, IDC_EXPONENT_64, "   Exponent");
     DIALOG_SET_TEXT(main, IDC_FRACTION_64, std::string(25, ' ') + "Semnificand (Fractia)");

@@ -146,6 +146,16 @@ TEST_F(LanguageSwitch, DataTypeFollowsTheLanguage) {
     EXPECT_EQ(harness::Text(IDC_DATA_TYPE), "Normalized Number: Real(8)");
 }
 
+TEST_F(LanguageSwitch, BeforeAnyDecodingTheStartPatternIsNamedAZero) {
+    // Start-up shows the zero binary32 pattern; a switch before any bit field
+    // was entered names that pattern, not a normal number.
+    EXPECT_EQ(harness::Text(IDC_DATA_TYPE), "");
+    harness::Click(IDC_LANG_EN);
+    EXPECT_EQ(harness::Text(IDC_DATA_TYPE), "Signed Zero");
+    harness::Click(IDC_LANG_RO);
+    EXPECT_EQ(harness::Text(IDC_DATA_TYPE), "Zero cu semn");
+}
+
 TEST_F(LanguageSwitch, ParameterCaptionFollowsOnlyForTheSignificand) {
     harness::ClickInto(IDC_FRACTION_32);  // decodes zero: the list becomes usable
     harness::ProcessEvents();
