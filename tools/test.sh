@@ -4,4 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
 export QT_QPA_PLATFORM=offscreen
+if [ "${ORVANE_SANITIZE:-0}" = "1" ]; then
+  export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+fi
 ctest --test-dir "${ORVANE_BUILD_DIR:-build}" --output-on-failure --parallel "$(nproc)"
