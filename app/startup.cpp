@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/controls.h"
+#include "app/fixed_text.h"
 #include "app/format_select.h"
 #include "app/state.h"
 #include "dialog/platform.h"
@@ -21,14 +22,6 @@ namespace {
 bool StartupFailed() {
     platform::MessageBoxA(nullptr, "Error initializing application Orvane", "Error", platform::MB_OK);
     return false;
-}
-
-// A fixed-length text with its trailing blanks dropped.
-std::string Item40(std::string_view text) {
-    std::string item(text);
-    item.resize(40, ' ');
-    while (!item.empty() && item.back() == ' ') item.pop_back();
-    return item;
 }
 
 }  // namespace
@@ -99,7 +92,7 @@ bool ORVANE_STARTUP(int showMode) {
 
     // The parameter list: six items, none selected, disabled.
     for (const char* item : {"Exponent", "Semnificand", "ULP", "X+ = Nearest(x,+1.0)", "X- = Nearest(x,-1.0)", "Epsilon"})
-        DIALOG_SET_TEXT(main, IDC_PARAM_LIST, Item40(item), INDEX_ADDSTRING);
+        DIALOG_SET_TEXT(main, IDC_PARAM_LIST, RightTrim(Padded(item, 40)), INDEX_ADDSTRING);
     DIALOG_SET_INT(main, IDC_PARAM_LIST, 0, 1);
     DIALOG_SET_LOGICAL(main, IDC_PARAM_LIST, false, INDEX_ENABLE);
 

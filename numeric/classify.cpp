@@ -1,16 +1,8 @@
 // Class of the current datum, named in both caption languages.
 #include "numeric/classify.h"
 
+#include "app/fixed_text.h"
 #include "app/state.h"
-
-namespace {
-
-std::string Padded(std::string text) {
-    text.resize(30, ' ');
-    return text;
-}
-
-}  // namespace
 
 void RETRIEVEDATATYPE() {
     using namespace COMUN;
@@ -33,6 +25,6 @@ void RETRIEVEDATATYPE() {
         romanian = "Numar normalizat: Real(" + kind + ")";
         english = "Normalized Number: Real(" + kind + ")";
     }
-    DATATYPE[0] = Padded(romanian);
-    DATATYPE[1] = Padded(english);
+    DATATYPE[0] = Padded(romanian, 30);
+    DATATYPE[1] = Padded(english, 30);
 }

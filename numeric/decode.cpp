@@ -4,6 +4,7 @@
 // and shows the class and the value.
 #include "numeric/decode.h"
 
+#include "app/fixed_text.h"
 #include "app/controls.h"
 #include "app/state.h"
 #include "editing/cursor.h"
@@ -30,13 +31,6 @@ std::string ReadField(DIALOG& dlg, int id, int width) {
     if (!DIALOG_GET_TEXT(dlg, id, text)) text.assign(static_cast<std::size_t>(width), ' ');
     text.resize(static_cast<std::size_t>(width), ' ');
     return text;
-}
-
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
 }
 
 }  // namespace
@@ -107,7 +101,7 @@ void OUTPUTVALUE(DIALOG& dlg, int, int) {
         case 16: text = ieee::ScientificText(X16, true); break;
         default: return;
     }
-    DIALOG_SET_TEXT(dlg, IDC_VALUE, TrimBlanks(text));
+    DIALOG_SET_TEXT(dlg, IDC_VALUE, Trim(text));
 }
 
 void RETRIEVEANDOUTPUTVALUE(DIALOG& dlg, int id, int event) {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/fixed_text.h"
 #include "app/controls.h"
 #include "app/state.h"
 #include "numeric/ieee/bit_pattern.h"
@@ -12,11 +13,6 @@
 #include "numeric/ieee/spacing.h"
 
 namespace {
-
-std::string TrimLeft(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first);
-}
 
 // Puts `text` into the fixed-length `work`, blank-padded or cut.
 void Store(std::string& work, const std::string& text) {
@@ -49,7 +45,7 @@ void SUB_ULP(DIALOG& dlg, int, int) {
         default: return;
     }
     Store(COMUN::VALUE_CHAR, text);
-    DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, TrimLeft(COMUN::VALUE_CHAR));
+    DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, LeftTrim(COMUN::VALUE_CHAR));
     DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, "        ULP(X)");
 }
 
@@ -84,7 +80,7 @@ void SUB_NEAR(DIALOG& dlg, int, int) {
     std::string display(64, ' ');
     NeighbourCaptions captions{};
     if (!binary) {
-        Store(display, TrimLeft(cx));
+        Store(display, std::string(LeftTrim(cx)));
         captions = up ? NeighbourCaptions{"      Nearest, > X", "      Nearest, > X"}
                       : NeighbourCaptions{"      Nearest, < X", "      Nearest, < X"};
     } else if (kind == 4) {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/fixed_text.h"
 #include "app/controls.h"
 #include "app/state.h"
 #include "numeric/ieee/format_table.h"
@@ -58,11 +59,6 @@ std::string ReadFraction(DIALOG& dlg, int formatKind) {
 std::string& SignificandDisplay() {
     static std::string text(42, ' ');
     return text;
-}
-
-std::string TrimLeft(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first);
 }
 
 }  // namespace
@@ -126,6 +122,6 @@ void SUB_FRACTION(DIALOG& dlg, int, int) {
         display = ieee::SignificandText(format->kind, fraction, hiddenOne);
         display.resize(42, ' ');
     }
-    DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, TrimLeft(display));
+    DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, LeftTrim(display));
     DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, ByLanguage("     Semnificand", "     Significand"));
 }

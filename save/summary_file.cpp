@@ -19,6 +19,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/fixed_text.h"
 #include "app/state.h"
 #include "dialog/platform.h"
 
@@ -29,17 +30,6 @@ namespace {
 constexpr std::size_t kNameLength = 260;
 constexpr std::size_t kSummaryLength = 180;
 constexpr std::string_view kLineBreak = "\r\n";
-
-std::string_view RightTrim(std::string_view text) {
-    std::size_t end = text.find_last_not_of(' ');
-    return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
-}
-
-std::string Padded(std::string_view text, std::size_t length) {
-    std::string out(text.substr(0, length));
-    out.resize(length, ' ');
-    return out;
-}
 
 // The text up to its first NUL character (the whole text if it has none).
 std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }

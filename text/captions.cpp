@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/fixed_text.h"
 #include "app/controls.h"
 #include "app/state.h"
 #include "numeric/classify.h"
@@ -17,23 +18,6 @@ namespace {
 
 // Language index 1 or 2 made safe for indexing: anything but 2 counts as Romanian.
 int LanguageIndex(int lang) { return lang == 2 ? 1 : 0; }
-
-std::string_view RightTrim(std::string_view text) {
-    std::size_t end = text.find_last_not_of(' ');
-    return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
-}
-
-std::string_view LeftTrim(std::string_view text) {
-    std::size_t begin = text.find_first_not_of(' ');
-    return begin == std::string_view::npos ? std::string_view{} : text.substr(begin);
-}
-
-// A fixed-length, blank-padded text (cut if too long).
-std::string Padded(std::string_view text, std::size_t length) {
-    std::string out(text.substr(0, length));
-    out.resize(length, ' ');
-    return out;
-}
 
 constexpr std::size_t kTitleLength = 40;
 constexpr int kTitleSlots = 15;

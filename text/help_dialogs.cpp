@@ -8,22 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "app/fixed_text.h"
 #include "app/controls.h"
 #include "app/state.h"
 #include "text/captions.h"
 
 namespace {
-
-std::string_view RightTrim(std::string_view text) {
-    std::size_t end = text.find_last_not_of(' ');
-    return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
-}
-
-std::string Padded(std::string_view text, std::size_t length) {
-    std::string out(text.substr(0, length));
-    out.resize(length, ' ');
-    return out;
-}
 
 int LanguageIndex(int lang) { return lang == 2 ? 1 : 0; }
 
