@@ -16,24 +16,12 @@
 using ieee::ReadStatus;
 using ieee::uint128;
 using oracle::Fmt;
+using oracle::FmtOf;
+using oracle::FromPattern;
 
 namespace {
 
 constexpr int kCases = 100000;
-
-template <typename T>
-const Fmt& FmtOf() {
-    if constexpr (sizeof(T) == 4) return oracle::kF32;
-    else if constexpr (sizeof(T) == 8) return oracle::kF64;
-    else return oracle::kF128;
-}
-
-template <typename T>
-T FromPattern(uint128 b) {
-    if constexpr (sizeof(T) == 4) return ieee::FloatFromBits(static_cast<uint32_t>(b));
-    else if constexpr (sizeof(T) == 8) return ieee::DoubleFromBits(static_cast<uint64_t>(b));
-    else return ieee::QuadFromBits(b);
-}
 
 std::string Hex(uint128 b) {
     static const char* digits = "0123456789abcdef";

@@ -280,4 +280,20 @@ inline std::vector<uint128> EdgePatterns(const Fmt& f) {
     return out;
 }
 
+// The oracle's description of the format of T (float, double, __float128).
+template <typename T>
+const Fmt& FmtOf() {
+    if constexpr (sizeof(T) == 4) return kF32;
+    else if constexpr (sizeof(T) == 8) return kF64;
+    else return kF128;
+}
+
+// The value of T with bit pattern b (its low bits).
+template <typename T>
+T FromPattern(uint128 b) {
+    if constexpr (sizeof(T) == 4) return ieee::FloatFromBits(static_cast<uint32_t>(b));
+    else if constexpr (sizeof(T) == 8) return ieee::DoubleFromBits(static_cast<uint64_t>(b));
+    else return ieee::QuadFromBits(b);
+}
+
 }  // namespace oracle

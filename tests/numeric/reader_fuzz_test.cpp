@@ -22,22 +22,10 @@ extern "C" {
 using ieee::ReadStatus;
 using ieee::uint128;
 using oracle::Fmt;
+using oracle::FmtOf;
+using oracle::FromPattern;
 
 namespace {
-
-template <typename T>
-const Fmt& FmtOf() {
-    if constexpr (sizeof(T) == 4) return oracle::kF32;
-    else if constexpr (sizeof(T) == 8) return oracle::kF64;
-    else return oracle::kF128;
-}
-
-template <typename T>
-T FromPattern(uint128 b) {
-    if constexpr (sizeof(T) == 4) return ieee::FloatFromBits(static_cast<uint32_t>(b));
-    else if constexpr (sizeof(T) == 8) return ieee::DoubleFromBits(static_cast<uint64_t>(b));
-    else return ieee::QuadFromBits(b);
-}
 
 // A decimal text that reads back to exactly x (enough digits for any value).
 template <typename T>
