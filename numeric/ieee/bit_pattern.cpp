@@ -1,8 +1,9 @@
-// Bit strings and raw patterns. Every conversion here copies bits with memcpy
+// Bit strings and raw patterns. Every conversion here copies bits (bit_cast, memcpy)
 // and never does arithmetic on the value, so signalling NaNs stay signalling.
 #include "numeric/ieee/bit_pattern.h"
 
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace ieee {
@@ -54,41 +55,13 @@ U DigitsValue(std::string_view digits) {
 
 }  // namespace
 
-uint32_t Bits(float x) {
-    uint32_t b;
-    std::memcpy(&b, &x, sizeof b);
-    return b;
-}
-
-uint64_t Bits(double x) {
-    uint64_t b;
-    std::memcpy(&b, &x, sizeof b);
-    return b;
-}
-
-uint128 Bits(__float128 x) {
-    uint128 b;
-    std::memcpy(&b, &x, sizeof b);
-    return b;
-}
-
-float FloatFromBits(uint32_t bits) {
-    float x;
-    std::memcpy(&x, &bits, sizeof x);
-    return x;
-}
-
-double DoubleFromBits(uint64_t bits) {
-    double x;
-    std::memcpy(&x, &bits, sizeof x);
-    return x;
-}
-
-__float128 QuadFromBits(uint128 bits) {
-    __float128 x;
-    std::memcpy(&x, &bits, sizeof x);
-    return x;
-}
+// The patterns are copied, never computed, so signalling NaNs stay signalling.
+uint32_t Bits(float x) { return std::bit_cast<uint32_t>(x); }
+uint64_t Bits(double x) { return std::bit_cast<uint64_t>(x); }
+uint128 Bits(__float128 x) { return std::bit_cast<uint128>(x); }
+float FloatFromBits(uint32_t bits) { return std::bit_cast<float>(bits); }
+double DoubleFromBits(uint64_t bits) { return std::bit_cast<double>(bits); }
+__float128 QuadFromBits(uint128 bits) { return std::bit_cast<__float128>(bits); }
 
 std::string BitString(float x) { return BitsToText(Bits(x), 32); }
 std::string BitString(double x) { return BitsToText(Bits(x), 64); }

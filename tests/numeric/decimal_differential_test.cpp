@@ -16,19 +16,13 @@
 using ieee::ReadStatus;
 using ieee::uint128;
 using oracle::Fmt;
+using oracle::Hex;
 using oracle::FmtOf;
 using oracle::FromPattern;
 
 namespace {
 
 constexpr int kCases = 100000;
-
-std::string Hex(uint128 b) {
-    static const char* digits = "0123456789abcdef";
-    std::string s(32, '0');
-    for (int i = 31; i >= 0; --i, b >>= 4) s[static_cast<size_t>(i)] = digits[static_cast<int>(b & 15)];
-    return s;
-}
 
 // A decimal "[-]<digits>e<exponent>" split into its parts.
 struct Decimal {

@@ -296,4 +296,12 @@ T FromPattern(uint128 b) {
     else return ieee::QuadFromBits(b);
 }
 
+// A pattern in hexadecimal, for failure messages.
+inline std::string Hex(uint128 b) {
+    static const char* digits = "0123456789abcdef";
+    std::string s(32, '0');
+    for (int i = 31; i >= 0; --i, b >>= 4) s[static_cast<size_t>(i)] = digits[static_cast<int>(b & 15)];
+    return s;
+}
+
 }  // namespace oracle

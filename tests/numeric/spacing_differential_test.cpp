@@ -14,17 +14,11 @@
 
 using ieee::uint128;
 using oracle::Fmt;
+using oracle::Hex;
 
 namespace {
 
 constexpr int kCases = 100000;
-
-std::string Hex(uint128 b) {
-    static const char* digits = "0123456789abcdef";
-    std::string s(32, '0');
-    for (int i = 31; i >= 0; --i, b >>= 4) s[static_cast<size_t>(i)] = digits[static_cast<int>(b & 15)];
-    return s;
-}
 
 struct Ops4 {
     using T = float;
