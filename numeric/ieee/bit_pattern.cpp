@@ -4,6 +4,7 @@
 
 #include <array>
 #include <bit>
+#include <cmath>
 #include <cstring>
 
 namespace ieee {
@@ -74,5 +75,23 @@ float Binary32FromDigits(std::string_view digits) { return FloatFromBits(DigitsV
 double Binary64FromDigits(std::string_view digits) { return DoubleFromBits(DigitsValue<uint64_t>(digits)); }
 
 __float128 Binary128FromDigits(std::string_view digits) { return QuadFromBits(DigitsValue<uint128>(digits)); }
+
+// Every binary16 and bfloat16 value is a float (bfloat16 is the upper half of one).
+float SixteenBitValue(const FormatInfo& f, uint128 bits) {
+    const uint32_t b = static_cast<uint32_t>(bits & f.patternMask());
+    if (f.kind == KIND_BFLOAT16) return FloatFromBits(b << 16);
+    if (f.kind != KIND_BINARY16) return 0.0f;
+    const int stored = StoredExponent(f, b);
+    const uint32_t fraction = static_cast<uint32_t>(Fraction(f, b));
+    float magnitude;
+    if (stored == f.maxStored())
+        magnitude = fraction == 0 ? FloatFromBits(0x7F800000u) : FloatFromBits(0x7FC00000u | fraction);
+    else if (stored == 0)
+        magnitude = std::ldexp(static_cast<float>(fraction), f.emin - f.fractionBits);
+    else
+        magnitude = std::ldexp(static_cast<float>(fraction | (1u << f.fractionBits)), stored - f.bias - f.fractionBits);
+    return IsNegative(f, b) ? -magnitude : magnitude;
+}
+
 
 }  // namespace ieee

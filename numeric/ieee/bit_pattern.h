@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "numeric/ieee/format_table.h"
+
 namespace ieee {
 
 __extension__ typedef unsigned __int128 uint128;
@@ -33,5 +35,9 @@ uint128 Bits(__float128 x);
 float FloatFromBits(uint32_t bits);
 double DoubleFromBits(uint64_t bits);
 __float128 QuadFromBits(uint128 bits);
+
+// The value of a binary16 or bfloat16 pattern, exactly, as a binary32 value
+// (infinities and NaNs included; a NaN keeps its sign). Other formats: 0.
+float SixteenBitValue(const FormatInfo& f, uint128 bits);
 
 }  // namespace ieee

@@ -6,6 +6,9 @@
 // it stands; otherwise, and always for strtoflt128, it is first normalised
 // into "<significant digits>e<exponent>" (no point, so the C locale's decimal
 // point never matters, and no exponent beyond what the formats can reach).
+// binary16 and bfloat16 have no converter of their own: MPFR reads the
+// normalised form at their precision, under their exponent range, and rounds
+// subnormals once, at their own position.
 #include "numeric/ieee/decimal_reader.h"
 
 #include <array>
@@ -14,6 +17,8 @@
 #include <string>
 #include <type_traits>
 #include <vector>
+
+#include <mpfr.h>
 
 extern "C" {
 #include <quadmath.h>
@@ -366,7 +371,115 @@ ReadStatus Read(std::string_view text, T& x) {
     return ReadStatus::Value;
 }
 
+// MPFR's exponent range narrowed to a format's for the lifetime of the object.
+class MpfrRange {
+public:
+    explicit MpfrRange(const FormatInfo& f) : oldMin_(mpfr_get_emin()), oldMax_(mpfr_get_emax()) {
+        // MPFR writes x = m * 2^e with 0.5 <= m < 1: the smallest subnormal
+        // 2^(emin - fractionBits) has e = emin - fractionBits + 1, and the
+        // largest finite value e = emax + 1.
+        mpfr_set_emin(f.emin - f.fractionBits + 1);
+        mpfr_set_emax(f.emax + 1);
+    }
+    ~MpfrRange() {
+        mpfr_set_emin(oldMin_);
+        mpfr_set_emax(oldMax_);
+    }
+    MpfrRange(const MpfrRange&) = delete;
+    MpfrRange& operator=(const MpfrRange&) = delete;
+
+private:
+    mpfr_exp_t oldMin_, oldMax_;
+};
+
+// A finite magnitude of a 16-bit format, correctly rounded by MPFR.
+ReadStatus ConvertSixteen(const FormatInfo& f, const Scan& s, uint128& magnitude) {
+    const Significance g = Locate(s);
+    if (g.zero || g.underflow) {
+        magnitude = 0;
+        return ReadStatus::Value;
+    }
+    if (g.overflow) return ReadStatus::Invalid;
+    const Normalised text(s, g);
+    long exponent = 0;
+    mpz_t significand;
+    mpz_init(significand);
+    bool infinite = false;
+    {
+        const MpfrRange range(f);
+        mpfr_t x;
+        mpfr_init2(x, f.precision);
+        char* end = nullptr;
+        int inexact = mpfr_strtofr(x, text.begin(), &end, 10, MPFR_RNDN);
+        inexact = mpfr_check_range(x, inexact, MPFR_RNDN);
+        mpfr_subnormalize(x, inexact, MPFR_RNDN);
+        infinite = mpfr_inf_p(x) != 0;
+        // x = significand * 2^exponent exactly, the significand below 2^precision.
+        if (!infinite && !mpfr_zero_p(x)) exponent = mpfr_get_z_2exp(significand, x);
+        mpfr_clear(x);
+    }
+    if (infinite) {
+        mpz_clear(significand);
+        return ReadStatus::Invalid;  // rounds beyond the largest finite value
+    }
+    uint128 m = mpz_get_ui(significand);  // fits: below 2^precision <= 2^11
+    mpz_clear(significand);
+    if (m == 0) {
+        magnitude = 0;
+        return ReadStatus::Value;
+    }
+    // Normalise m to precision bits; a value below the normal range stays a
+    // multiple of the smallest subnormal.
+    while (m < (uint128(1) << f.fractionBits)) {
+        m <<= 1;
+        --exponent;
+    }
+    const long stored = exponent + f.fractionBits + f.bias;
+    if (stored >= 1) {
+        magnitude = (static_cast<uint128>(stored) << f.fractionBits) | (m & f.fractionMask());
+    } else {
+        magnitude = m >> (1 - stored);  // exact: subnormalize rounded to this position
+    }
+    return ReadStatus::Value;
+}
+
 }  // namespace
+
+ReadStatus ReadFreeForm(const FormatInfo& f, std::string_view text, uint128& bits) {
+    switch (f.kind) {
+    case KIND_BINARY32: {
+        float x = FloatFromBits(static_cast<uint32_t>(bits));
+        const ReadStatus status = Read(text, x);
+        if (status == ReadStatus::Value) bits = Bits(x);
+        return status;
+    }
+    case KIND_BINARY64: {
+        double x = DoubleFromBits(static_cast<uint64_t>(bits));
+        const ReadStatus status = Read(text, x);
+        if (status == ReadStatus::Value) bits = Bits(x);
+        return status;
+    }
+    case KIND_BINARY128: {
+        __float128 x = QuadFromBits(bits);
+        const ReadStatus status = Read(text, x);
+        if (status == ReadStatus::Value) bits = Bits(x);
+        return status;
+    }
+    default: break;
+    }
+    const Scan s = Check(text);
+    if (s.status != ReadStatus::Value) return s.status;
+    const uint128 sign = s.negative ? f.signBit() : 0;
+    switch (s.kind) {
+    case Kind::NaN: bits = sign | (f.patternMask() & ~f.signBit()); return ReadStatus::Value;
+    case Kind::Infinity: bits = sign | f.infinity(); return ReadStatus::Value;
+    case Kind::Finite: break;
+    }
+    uint128 magnitude = 0;
+    const ReadStatus status = ConvertSixteen(f, s, magnitude);
+    if (status == ReadStatus::Value) bits = sign | magnitude;
+    return status;
+}
 
 ReadStatus ReadFreeForm(std::string_view text, float& x) { return Read(text, x); }
 ReadStatus ReadFreeForm(std::string_view text, double& x) { return Read(text, x); }

@@ -19,6 +19,8 @@
 
 #include <string_view>
 
+#include "numeric/ieee/format_table.h"
+
 namespace ieee {
 
 enum class ReadStatus {
@@ -30,5 +32,9 @@ enum class ReadStatus {
 ReadStatus ReadFreeForm(std::string_view text, float& x);
 ReadStatus ReadFreeForm(std::string_view text, double& x);
 ReadStatus ReadFreeForm(std::string_view text, __float128& x);
+// The same for a pattern of any format of the table (the low f.bits bits of
+// `bits`). binary16 and bfloat16 are read by MPFR at their own precision and
+// exponent range, subnormals included, straight from the decimal digits.
+ReadStatus ReadFreeForm(const FormatInfo& f, std::string_view text, uint128& bits);
 
 }  // namespace ieee

@@ -93,12 +93,40 @@ std::string ScientificText(__float128 x, bool plusSign) {
     return Assemble(QuadDigits(buf, QuadFromBits(mag), 33), Prefix(negative && mag != 0, plusSign), 'D', 3);
 }
 
+std::string ScientificText(const FormatInfo& f, uint128 bits, bool plusSign) {
+    switch (f.kind) {
+    case KIND_BINARY32: return ScientificText(FloatFromBits(static_cast<uint32_t>(bits)), plusSign);
+    case KIND_BINARY64: return ScientificText(DoubleFromBits(static_cast<uint64_t>(bits)), plusSign);
+    case KIND_BINARY128: return ScientificText(QuadFromBits(bits), plusSign);
+    default: break;
+    }
+    if (IsNaNPattern(f, bits)) return "NaN";
+    const bool negative = IsNegative(f, bits);
+    if (IsInfinityPattern(f, bits)) return negative ? "-Infinity" : "Infinity";
+    const uint128 mag = Magnitude(f, bits);
+    char buf[64];
+    return Assemble(CharconvDigits(buf, SixteenBitValue(f, mag), f.sciDigits - 1), Prefix(negative && mag != 0, plusSign),
+                    f.sciLetter, f.sciExpDigits);
+}
+
 std::string SignificandText(int formatKind, std::string_view fraction, bool hiddenOne) {
     const FormatInfo* f = FormatFor(formatKind);
     if (f == nullptr) return {};
-    // Only the bits of the fraction field take part, so the value stays in [0, 1).
-    const uint128 field = UnsignedFromDigits(fraction) & ((uint128(1) << f->fractionBits) - 1);
     char buf[64];
+    if (formatKind == KIND_BINARY128) {
+        // High 48 bits scaled by 2^-48 plus low 64 bits scaled by 2^-112:
+        // each product and the sum fit in 113 bits, so all steps are exact.
+        const std::string_view highText = fraction.substr(0, 48);
+        const std::string_view lowText = fraction.size() > 48 ? fraction.substr(48) : std::string_view{};
+        const uint64_t highBits = static_cast<uint64_t>(UnsignedFromDigits(highText) & ((uint128(1) << 48) - 1));
+        const uint64_t lowBits = static_cast<uint64_t>(UnsignedFromDigits(lowText));
+        const __float128 high = ldexpq(static_cast<__float128>(highBits), -48);
+        const __float128 low = ldexpq(static_cast<__float128>(lowBits), -112);
+        const __float128 frac = high + low;
+        return Assemble(QuadDigits(buf, hiddenOne ? 1 + frac : frac, 33), "", 'E', 2);
+    }
+    // Only the bits of the fraction field take part, so the value stays in [0, 1).
+    const uint128 field = UnsignedFromDigits(fraction) & f->fractionMask();
     switch (formatKind) {
     case 4: {
         // F < 2^23 and the scaling by a power of two are exact in binary32,
@@ -111,12 +139,9 @@ std::string SignificandText(int formatKind, std::string_view fraction, bool hidd
         return Assemble(CharconvDigits(buf, hiddenOne ? 1.0 + frac : frac, 15), "", 'E', 2);
     }
     default: {
-        // High 48 bits scaled by 2^-48 plus low 64 bits scaled by 2^-112:
-        // each product and the sum fit in 113 bits, so all steps are exact.
-        const __float128 high = ldexpq(static_cast<__float128>(static_cast<uint64_t>(field >> 64)), -48);
-        const __float128 low = ldexpq(static_cast<__float128>(static_cast<uint64_t>(field)), -112);
-        const __float128 frac = high + low;
-        return Assemble(QuadDigits(buf, hiddenOne ? 1 + frac : frac, 33), "", 'E', 2);
+        // binary16 and bfloat16: at most 11 significant bits, exact in binary32.
+        const float frac = std::ldexp(static_cast<float>(static_cast<uint32_t>(field)), -f->fractionBits);
+        return Assemble(CharconvDigits(buf, hiddenOne ? 1.0f + frac : frac, f->sigDigits), "", 'E', 2);
     }
     }
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "numeric/ieee/format_table.h"
+
 namespace ieee {
 
 // The scientific form of the format: one digit, '.', 7 / 16 / 33 digits, the
@@ -18,6 +20,10 @@ namespace ieee {
 std::string ScientificText(float x, bool plusSign);
 std::string ScientificText(double x, bool plusSign);
 std::string ScientificText(__float128 x, bool plusSign);
+// The same for a pattern of any format of the table, with that format's
+// digits, letter and exponent digits (binary16: "+6.1035E-05", bfloat16:
+// "+9.184E-41").
+std::string ScientificText(const FormatInfo& f, uint128 bits, bool plusSign);
 
 // Significand display: the value of the significand field with or without the
 // hidden 1, written with one digit before the point (0 only for a zero

@@ -3,7 +3,15 @@
 
 #include <string_view>
 
+#include "numeric/ieee/format_table.h"
+
 namespace ieee {
+
+// On patterns of any format of the table (the low f.bits bits of a uint128):
+// ULP, nextUp and nextDown as below.
+uint128 UlpPattern(const FormatInfo& f, uint128 bits);
+uint128 NextUpPattern(const FormatInfo& f, uint128 bits);
+uint128 NextDownPattern(const FormatInfo& f, uint128 bits);
 
 // ULP(x) = 2^(exponent(x) - p), exponent(x) as frexp gives it (0 for a zero),
 // rounded once to the format: 2^-p for a zero, 0 for subnormals, the smallest
