@@ -38,6 +38,8 @@ struct Fmt {
 inline constexpr Fmt kF32{4, 32, 23, 24, 127, 8, 'E', 2};
 inline constexpr Fmt kF64{8, 64, 52, 53, 1023, 17, 'D', 2};
 inline constexpr Fmt kF128{16, 128, 112, 113, 16383, 34, 'D', 3};
+inline constexpr Fmt kF16{2, 16, 10, 11, 15, 5, 'E', 2};   // binary16
+inline constexpr Fmt kBF16{3, 16, 7, 8, 127, 4, 'E', 2};   // bfloat16
 
 // Restricts MPFR's exponent range to the format's (subnormals included via
 // mpfr_subnormalize) for the lifetime of the object.
