@@ -1,0 +1,133 @@
+// The record's model of its controls and the widgets behind them: values set
+// while the record has no window apply when the window is created; while a
+// window exists, sets and gets go to the widgets and keep the model in step.
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <algorithm>
+
+#include "dialog/dialog_internal.h"
+
+namespace dialog_qt {
+
+void PullFromWidget(ControlState& c) {
+    QWidget* w = c.widget;
+    if (!w) return;
+    switch (c.def->kind) {
+    case Kind::Edit: {
+        auto* e = static_cast<QLineEdit*>(w);
+        c.text = ToWindows1252(e->text());
+        c.caret = CodePointCount(QStringView(e->text()).left(e->cursorPosition()));
+        break;
+    }
+    case Kind::RadioButton:
+    case Kind::CheckBox:
+        c.checked = static_cast<QAbstractButton*>(w)->isChecked();
+        break;
+    case Kind::ListBox: {
+        auto* list = static_cast<QListWidget*>(w);
+        auto selected = list->selectionModel() ? list->selectionModel()->selectedRows() : QModelIndexList{};
+        c.selection = selected.isEmpty() ? 0 : selected.first().row() + 1;
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void ApplyIcon(ControlState& c) {
+    auto* button = qobject_cast<QPushButton*>(c.widget.data());
+    if (!button) return;
+    if (c.image) {
+        button->setText(QString());
+        int side = std::min({c.image->size.width(), c.image->size.height(), button->height() - 6, button->width() - 6});
+        button->setIconSize(QSize(std::max(side, 8), std::max(side, 8)));
+        button->setIcon(c.image->icon);
+    } else {
+        button->setIcon(QIcon());
+        button->setText(FromWindows1252(c.text));
+    }
+}
+
+void PushText(ControlState& c) {
+    QWidget* w = c.widget;
+    if (!w) return;
+    const QString text = FromWindows1252(c.text);
+    switch (c.def->kind) {
+    case Kind::Edit: {
+        auto* e = static_cast<QLineEdit*>(w);
+        if (e->text() != text) {
+            int caret = e->hasFocus() ? e->cursorPosition() : 0;
+            e->setText(text);
+            e->setCursorPosition(std::min<int>(caret, static_cast<int>(text.size())));
+        }
+        break;
+    }
+    case Kind::Static:
+        // Lines break at blanks only: a caption without one ("-->") stays on its line.
+        static_cast<QLabel*>(w)->setWordWrap(!(c.def->style & layouts::NO_WRAP) && text.contains(u' '));
+        static_cast<QLabel*>(w)->setText(DisplayLineBreaks(text));
+        w->setProperty("windowsText", QByteArray(c.text.data(), static_cast<qsizetype>(c.text.size())));
+        break;
+    case Kind::GroupBox:
+        static_cast<QGroupBox*>(w)->setTitle(text);
+        break;
+    case Kind::PushButton:
+        if (c.def->style & layouts::ICON_BUTTON && c.image)
+            break;
+        static_cast<QAbstractButton*>(w)->setText(text);
+        break;
+    case Kind::RadioButton:
+    case Kind::CheckBox:
+        static_cast<QAbstractButton*>(w)->setText(text);
+        break;
+    default:
+        break;
+    }
+}
+
+void PushItems(ControlState& c) {
+    auto* list = qobject_cast<QListWidget*>(c.widget.data());
+    if (!list) return;
+    list->clear();
+    for (const auto& item : c.items) list->addItem(FromWindows1252(item));
+}
+
+void PushSelection(ControlState& c) {
+    auto* list = qobject_cast<QListWidget*>(c.widget.data());
+    if (!list) return;
+    if (c.selection >= 1 && c.selection <= list->count()) {
+        list->setCurrentRow(c.selection - 1, QItemSelectionModel::ClearAndSelect);
+    } else {
+        list->clearSelection();
+        list->setCurrentRow(-1, QItemSelectionModel::Clear);
+    }
+}
+
+void PushCheck(ControlState& c) {
+    auto* button = qobject_cast<QAbstractButton*>(c.widget.data());
+    if (!button) return;
+    if (button->isChecked() == c.checked) return;
+    QButtonGroup* group = button->group();
+    if (group && !c.checked) {
+        group->setExclusive(false);
+        button->setChecked(false);
+        group->setExclusive(true);
+    } else {
+        button->setChecked(c.checked);
+    }
+}
+
+// Checking a radio unchecks the other radios of its group.
+void UncheckGroup(DialogImpl* impl, const ControlState& checked) {
+    if (checked.def->kind != Kind::RadioButton || checked.def->radioGroup == 0) return;
+    for (auto& other : impl->controls)
+        if (&other != &checked && other.def->kind == Kind::RadioButton && other.def->radioGroup == checked.def->radioGroup)
+            other.checked = false;
+}
+
+}  // namespace dialog_qt

@@ -1,0 +1,122 @@
+// Internal parts of the dialog layer shared by its files: the record with its
+// model of every control, and the routines of each subject (Windows-1252
+// texts, event dispatch, model <-> widgets, caption fitting, window
+// building, repainting).
+#pragma once
+
+#include <QFont>
+#include <QPointer>
+#include <QWidget>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dialog/dialog_qt.h"
+#include "resources/layouts.h"
+
+namespace dialog_qt {
+
+using layouts::ControlDef;
+using layouts::Kind;
+using layouts::LayoutDef;
+
+class OrvaneDialog;
+
+struct ControlState {
+    const ControlDef* def = nullptr;
+    std::string text;  // Windows-1252
+    bool checked = false;
+    bool enabled = true;
+    std::vector<std::string> items;
+    int selection = 0;  // 1-based, 0 = none
+    int caret = 0;      // characters before the caret
+    HICON image = nullptr;
+    QPointer<QWidget> widget;
+    std::map<int, DialogCallback> callbacks;  // event kind -> routine
+};
+
+}  // namespace dialog_qt
+
+// A dialog record: its layout, its model of every control, and its window
+// while it has one.
+struct DialogImpl {
+    const dialog_qt::LayoutDef* layout = nullptr;
+    DIALOG* record = nullptr;
+    std::vector<dialog_qt::ControlState> controls;
+    DialogCallback dialogCallback = nullptr;
+    std::string title;
+    HICON windowIcon = nullptr;
+    QPointer<dialog_qt::OrvaneDialog> window;
+    DialogImpl* owner = nullptr;
+    bool modalRunning = false;
+    int result = 0;
+};
+
+namespace dialog_qt {
+
+// ---- Windows-1252 texts (windows1252.cpp)
+// Text up to the first NUL, without trailing blanks.
+std::string_view Trimmed(std::string_view text);
+
+// ---- Records and the event dispatch (dispatch.cpp)
+extern std::vector<DialogImpl*> g_live;     // every record built and not yet released
+extern int g_programChange;                 // > 0 while the program itself changes widgets
+extern std::vector<DialogImpl*> g_running;  // records whose callbacks run, innermost last
+
+// Marks a program change for its lifetime: widget signals it raises are no user events.
+struct ProgramChange {
+    ProgramChange() { ++g_programChange; }
+    ~ProgramChange() { --g_programChange; }
+    ProgramChange(const ProgramChange&) = delete;
+    ProgramChange& operator=(const ProgramChange&) = delete;
+};
+
+bool Alive(const DialogImpl* impl);
+// The record behind a DIALOG, or nullptr.
+DialogImpl* ImplOf(DIALOG& dlg);
+ControlState* Find(DialogImpl* impl, int id);
+DialogCallback CallbackFor(DialogImpl* impl, int id, int event);
+// Runs a callback now (and, once the outermost one returns, those queued meanwhile).
+void Invoke(DialogImpl* impl, int id, int event);
+// A user event: runs its callback now, or after the running callbacks return.
+void Dispatch(DialogImpl* impl, int id, int event);
+// The window of the innermost running callback that has one (the owner of a new window).
+QWidget* CurrentOwnerWindow();
+DialogImpl* CurrentOwner();
+
+// ---- Model <-> widgets (control_model.cpp)
+void PullFromWidget(ControlState& c);
+void ApplyIcon(ControlState& c);
+void PushText(ControlState& c);
+void PushItems(ControlState& c);
+void PushSelection(ControlState& c);
+void PushCheck(ControlState& c);
+// Checking a radio unchecks the other radios of its group.
+void UncheckGroup(DialogImpl* impl, const ControlState& checked);
+
+// ---- Fonts, dialog units and captions that must fit (caption_fit.cpp)
+class OrvaneEdit;
+QFont DialogFont(const LayoutDef& layout);
+struct BaseUnits {
+    int x = 4;
+    int y = 8;
+    int px(int du) const { return (du * x + 2) / 4; }
+    int py(int du) const { return (du * y + 4) / 8; }
+};
+BaseUnits UnitsOf(const QFont& font);
+void FitBitEdit(OrvaneEdit* edit, int digits);
+void WidenForCaption(QWidget* w);
+
+// ---- Windows (window_builder.cpp)
+bool CreateWindow(DialogImpl* impl, QWidget* parent);
+void DestroyWindow(DialogImpl* impl, bool notify);
+void CloseDialog(DialogImpl* impl, int code);
+void CancelRequested(DialogImpl* impl);
+void SetInitialFocus(QWidget* window);
+void RaiseAndActivate(QWidget* window);
+
+// ---- Repainting (repaint.cpp)
+void Flush(DialogImpl* impl);
+
+}  // namespace dialog_qt

@@ -1,0 +1,125 @@
+// The widget classes of the dialog layer: the dialog window, the edit box
+// (digits-only filtering, gain-focus reports), the list press watcher and
+// the vector picture.
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QSvgRenderer>
+#include <QWidget>
+#include <memory>
+
+#include "dialog/dialog_internal.h"
+
+namespace dialog_qt {
+
+class OrvaneDialog : public QDialog {
+public:
+    OrvaneDialog(DialogImpl* owner, QWidget* parent) : QDialog(parent), impl(owner) {}
+    ~OrvaneDialog() override;
+    DialogImpl* impl;
+
+protected:
+    void reject() override;
+    void accept() override {}
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();
+        reject();
+    }
+};
+
+class OrvaneEdit : public QLineEdit {
+public:
+    OrvaneEdit(OrvaneDialog* w, int index, QWidget* parent) : QLineEdit(parent), window_(w), index_(index) {}
+
+    int textRoom() const {
+        QStyleOptionFrame panel;
+        initStyleOption(&panel);
+        QRect r = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
+        r = r.marginsRemoved(textMargins());
+        return r.width() - 2 * 2;  // the line edit's own horizontal margin
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (digitsOnly() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+            const QString typed = event->text();
+            bool refused = false;
+            for (QChar ch : typed)
+                if (ch.isPrint() && !(ch >= u'0' && ch <= u'9')) refused = true;
+            if (refused) {
+                event->accept();
+                QApplication::beep();
+                return;
+            }
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        if (digitsOnly() && !event->commitString().isEmpty()) {
+            QString digits;
+            for (QChar ch : event->commitString())
+                if (ch >= u'0' && ch <= u'9') digits += ch;
+            if (digits != event->commitString()) {
+                QInputMethodEvent filtered(event->preeditString(), event->attributes());
+                filtered.setCommitString(digits, event->replacementStart(), event->replacementLength());
+                QLineEdit::inputMethodEvent(&filtered);
+                return;
+            }
+        }
+        QLineEdit::inputMethodEvent(event);
+    }
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    bool digitsOnly() const;
+    QPointer<OrvaneDialog> window_;
+    int index_;
+};
+
+// Clears a flag at every mouse press, before the list handles the press.
+class PressWatcher : public QObject {
+public:
+    PressWatcher(std::shared_ptr<bool> flag, QObject* parent) : QObject(parent), flag_(std::move(flag)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) *flag_ = false;
+        return false;
+    }
+
+private:
+    std::shared_ptr<bool> flag_;
+};
+
+// A picture drawn from a vector image, centred and scaled down to fit.
+class Picture : public QWidget {
+public:
+    Picture(int resourceId, QSize natural, QWidget* parent)
+        : QWidget(parent), renderer_(QStringLiteral(":/icons/%1.svg").arg(resourceId)), natural_(natural) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (!renderer_.isValid()) return;
+        QSize size = natural_.scaled(rect().size().boundedTo(natural_), Qt::KeepAspectRatio);
+        QRect target(QPoint(0, 0), size);
+        target.moveCenter(rect().center());
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer_.render(&painter, QRectF(target));
+    }
+
+private:
+    QSvgRenderer renderer_;
+    QSize natural_;
+};
+
+}  // namespace dialog_qt
