@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include <mpfr.h>
@@ -25,6 +26,7 @@ extern "C" {
 }
 
 #include "numeric/ieee/bit_pattern.h"
+#include "numeric/ieee/stored_value.h"
 
 namespace ieee {
 
@@ -66,6 +68,7 @@ struct Scan {
     std::string_view mantissa;      // digits with at most one point
     int64_t digitsBeforePoint = 0;  // all digits when there is no point
     int64_t typedExponent = 0;      // saturated at kExponentCap
+    bool exponentSaturated = false;  // the typed exponent was beyond kExponentCap
     // The number as typed, when std::from_chars reads that spelling itself
     // (digits, point, no exponent or an 'e'/'E' one of a few digits).
     std::string_view plain;
@@ -147,9 +150,15 @@ Scan Check(std::string_view text) {
         const size_t expStart = i;
         int64_t exponent = 0;
         for (; i < n && IsDigit(text[i]); ++i) {
-            if (exponent < kExponentCap) exponent = exponent * 10 + (text[i] - '0');
+            if (exponent < kExponentCap)
+                exponent = exponent * 10 + (text[i] - '0');
+            else
+                s.exponentSaturated = true;
         }
-        if (exponent > kExponentCap) exponent = kExponentCap;
+        if (exponent > kExponentCap) {
+            exponent = kExponentCap;
+            s.exponentSaturated = true;
+        }
         s.typedExponent = expNegative ? -exponent : exponent;
         if (i - expStart > 6) plainSpelling = false;
     }
@@ -479,6 +488,30 @@ ReadStatus ReadFreeForm(const FormatInfo& f, std::string_view text, uint128& bit
     const ReadStatus status = ConvertSixteen(f, s, magnitude);
     if (status == ReadStatus::Value) bits = sign | magnitude;
     return status;
+}
+
+// The same scan as ReadFreeForm, so both always agree on what the text is;
+// the significant digits are copied out instead of converted.
+bool ExactTypedNumber(std::string_view text, TypedDecimal& out) {
+    const Scan s = Check(text);
+    if (s.status != ReadStatus::Value || s.kind != Kind::Finite || s.exponentSaturated) return false;
+    const Significance g = Locate(s);
+    TypedDecimal typed;
+    typed.negative = s.negative;
+    if (g.zero) {
+        typed.digits = "0";
+    } else {
+        typed.digits.reserve(static_cast<size_t>(g.lastSignificant - g.firstSignificant + 1));
+        int64_t index = 0;
+        for (char c : s.mantissa) {
+            if (c == '.') continue;
+            if (index >= g.firstSignificant && index <= g.lastSignificant) typed.digits += c;
+            ++index;
+        }
+        typed.exponent = g.exponent;
+    }
+    out = std::move(typed);
+    return true;
 }
 
 ReadStatus ReadFreeForm(std::string_view text, float& x) { return Read(text, x); }

@@ -22,6 +22,11 @@ struct TypedDecimal {
 
 // The number a text denotes under ReadFreeForm's grammar, exactly, when the
 // text is a finite number (not a word, not rejected, not empty of a number).
+// The same scanner as ReadFreeForm's decides; the number is not rounded to
+// any format, so one that overflows a format is still returned. False, with
+// `out` unchanged, for anything else, and for an exponent beyond 10^12 in
+// magnitude, which the reader saturates (the number is then not held
+// exactly). "-0.0" gives negative, "0", 0. Linear in the text's length.
 bool ExactTypedNumber(std::string_view text, TypedDecimal& out);
 
 // The exact decimal value of a finite pattern, every digit, no rounding:
@@ -33,17 +38,31 @@ bool ExactTypedNumber(std::string_view text, TypedDecimal& out);
 std::string ExactDecimalText(const FormatInfo& f, uint128 bits);
 
 // typed - stored, for a typed number and the finite pattern it was stored as.
+// Scientific texts are d[.ddd]E<sign><exponent>, the exponent sign always
+// written and no padding ("E-9", "E+283").
 struct ConversionError {
     std::string exact;     // all digits, scientific: "-1.490116119384765625E-9"; "0" when exact
-    std::string ulps;      // in units of the stored value's quantum, 3 significant digits at most: "-0.2"
-    std::string relative;  // (typed - stored) / typed, 3 significant digits: "-1.49E-8"; "0" when exact
+    std::string ulps;      // in units of the stored value's quantum 2^(max(E, emin) - p + 1), E the unbiased
+                           // exponent (for a zero or subnormal: the smallest subnormal); 3 significant digits
+                           // at most, trailing zeros dropped, positional from 0.001 to 999999, else
+                           // scientific: "-0.2", "0.375", "-1.5E-7"; "0" when exact
+    std::string relative;  // (typed - stored) / typed, exactly 3 significant digits, scientific: "-1.49E-8";
+                           // "0" when exact; empty for a typed zero against a non-zero stored value
 };
-// Empty texts when the pattern is not finite.
+// All three rounded once, to nearest with ties to even, from the exact
+// rationals. Empty texts when the pattern is not finite, when typed.digits
+// is not a string of decimal digits or its exponent is beyond 10^15 in
+// magnitude, and when the stored value is not zero while the typed number is
+// a non-zero one beyond every format's range (leading digit at 10^5000 or
+// more, or at 10^-5000 or less): no format stores the one as the other, and
+// their exact difference would need that many digits. The work is bounded by
+// the typed digits and the format, whatever the typed exponent: a stored zero
+// makes the error the typed number itself.
 ConversionError ConversionErrorOf(const FormatInfo& f, const TypedDecimal& typed, uint128 stored);
 
 // The pattern as upper-case hexadecimal digits, all of them (leading zeros
 // kept): "3DCCCCCD", "3FB999999999999A"; binary128 in groups of eight
-// digits separated by one blank.
+// digits separated by one blank. Bits above the format's width are not shown.
 std::string HexWord(const FormatInfo& f, uint128 bits);
 
 enum class HexStatus {
@@ -52,10 +71,13 @@ enum class HexStatus {
     BadCharacter,   // a character that is no hexadecimal digit: bits unchanged
     TooManyDigits,  // more digits than the format has: bits unchanged
 };
-// Reads a hexadecimal word: an optional 0x or 0X, digits of either case;
-// blanks, tabs and underscores anywhere are ignored. Fewer digits than the
-// format has are the low digits of the pattern. Leading zeros count as
-// digits. Any length of text is safe and fast.
+// Reads a hexadecimal word: an optional 0x or 0X (after any leading
+// blanks), digits of either case; blanks, tabs and underscores anywhere are
+// ignored. Fewer digits than the format has are the low digits of the
+// pattern. Leading zeros count as digits. Every other byte (control
+// characters, bytes 0x80-0xFF of UTF-8 or Windows-1252 text) is a bad
+// character, reported before too many digits. One pass: any length of text
+// is safe and linear.
 HexStatus ReadHexWord(const FormatInfo& f, std::string_view text, uint128& bits);
 
 // The shortest decimal text that reads back (by ReadFreeForm) to the same
@@ -63,14 +85,18 @@ HexStatus ReadHexWord(const FormatInfo& f, std::string_view text, uint128& bits)
 // as std::to_chars writes its shortest form (fixed or scientific, whichever
 // is shorter): "0.1", "1.9999999999999998", "1e-45", "3.4028235e+38";
 // "-0" for negative zero; "Infinity", "-Infinity", "NaN" for the others.
+// Does not depend on the C locale.
 std::string ShortestText(const FormatInfo& f, uint128 bits);
 
 // The C99 %a form: "0x1.99999ap-4", "-0x0p+0", "0x1p-149"; "inf", "-inf",
-// "nan" for the others.
+// "nan" for the others. binary32, binary16 and bfloat16 values are written as
+// %a writes them as binary64 values (subnormals normalised), binary64
+// subnormals with a leading 0 ("0x0.0000000000001p-1022"), binary128 as
+// %Qa does. The point is '.' whatever the C locale.
 std::string HexFloatText(const FormatInfo& f, uint128 bits);
 
 // NaN details: the quiet bit (first fraction bit) and the payload (the
-// fraction without it).
+// fraction without it). A pattern that is no NaN gives false and 0.
 struct NaNDetails {
     bool quiet = false;
     uint128 payload = 0;
