@@ -57,6 +57,36 @@ constexpr int IDC_CURSOR_POS_CAPTION2 = 1059;
 constexpr int IDC_FIELD_WIDTH_CAPTION = 1060;
 constexpr int IDC_EXIT = 30001;
 
+// Main dialog: the two 16-bit formats.
+constexpr int IDC_FORMAT_16 = 1061;
+constexpr int IDC_FORMAT_BF16 = 1062;
+constexpr int IDC_SIGN_16 = 1063;
+constexpr int IDC_EXPONENT_16 = 1064;
+constexpr int IDC_FRACTION_16 = 1065;
+constexpr int IDC_SIGN_BF16 = 1066;
+constexpr int IDC_EXPONENT_BF16 = 1067;
+constexpr int IDC_FRACTION_BF16 = 1068;
+constexpr int IDC_FORMAT_CAPTION2 = 1069;
+
+// Main dialog: the stored value group.
+constexpr int IDC_GROUP_STORED = 1070;
+constexpr int IDC_EXACT_CAPTION = 1071;
+constexpr int IDC_EXACT_VALUE = 1072;
+constexpr int IDC_ERROR_CAPTION = 1073;
+constexpr int IDC_ERROR_VALUE = 1074;
+constexpr int IDC_ERROR_ULP_CAPTION = 1075;
+constexpr int IDC_ERROR_ULP = 1076;
+constexpr int IDC_ERROR_REL_CAPTION = 1077;
+constexpr int IDC_ERROR_REL = 1078;
+constexpr int IDC_HEX_CAPTION = 1079;
+constexpr int IDC_HEX = 1080;
+constexpr int IDC_SHORTEST_CAPTION = 1081;
+constexpr int IDC_SHORTEST = 1082;
+constexpr int IDC_HEXFLOAT_CAPTION = 1083;
+constexpr int IDC_HEXFLOAT = 1084;
+constexpr int IDC_STEP_DOWN = 1085;
+constexpr int IDC_STEP_UP = 1086;
+
 // About dialog.
 constexpr int IDC_ABOUT_HEADING = 1022;
 constexpr int IDC_ABOUT_AUTHOR = 1023;

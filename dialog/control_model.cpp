@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <algorithm>
 
@@ -76,6 +77,11 @@ void PushText(ControlState& c) {
     case Kind::GroupBox:
         static_cast<QGroupBox*>(w)->setTitle(text);
         break;
+    case Kind::TextBox: {
+        auto* box = static_cast<QPlainTextEdit*>(w);
+        if (box->toPlainText() != text) box->setPlainText(text);
+        break;
+    }
     case Kind::PushButton:
         if (c.def->style & layouts::ICON_BUTTON && c.image)
             break;

@@ -94,7 +94,7 @@ bool DIALOG_SET_TEXT(DIALOG& dlg, int id, std::string_view text, int index) {
     if (c->widget) PullFromWidget(*c);
     c->text = value;
     PushText(*c);
-    if (c->widget && c->def->kind != Kind::Edit) WidenForCaption(c->widget);
+    if (c->widget && c->def->kind != Kind::Edit && c->def->kind != Kind::TextBox) WidenForCaption(c->widget);
     return true;
 }
 

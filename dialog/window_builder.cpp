@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -52,6 +53,21 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
     case Kind::GroupBox:
         w = new QGroupBox(window);
         break;
+    case Kind::TextBox: {
+        auto* box = new QPlainTextEdit(window);
+        box->setReadOnly(true);
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        box->setWordWrapMode(QTextOption::WrapAnywhere);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        box->setTabChangesFocus(true);
+        QPalette pal = box->palette();
+        pal.setColor(QPalette::Base, pal.color(QPalette::Window));
+        box->setPalette(pal);
+        w = box;
+        break;
+    }
     case Kind::PushButton: {
         auto* button = new QPushButton(window);
         QObject::connect(button, &QPushButton::clicked, button, [window, id]() {

@@ -7,7 +7,9 @@
 
 namespace layouts {
 
-enum class Kind { Static, Edit, GroupBox, PushButton, RadioButton, CheckBox, ListBox, IconPicture, BitmapPicture };
+// TextBox: a read-only text of several lines that wraps anywhere and scrolls,
+// written only by the program, selectable and copyable by the user.
+enum class Kind { Static, Edit, GroupBox, PushButton, RadioButton, CheckBox, ListBox, IconPicture, BitmapPicture, TextBox };
 
 // Control styles (bit flags).
 enum : unsigned {
