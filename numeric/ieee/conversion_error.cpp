@@ -11,6 +11,7 @@
 // exponent), a typed zero makes it the stored value, and a typed number far
 // beyond every format's range against a non-zero stored value (which no
 // format stores that way) is refused instead of being expanded.
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -38,9 +39,12 @@ void PowerOfTen(mpz_ptr z, int64_t k) { mpz_ui_pow_ui(z, 10, static_cast<unsigne
 // exponent k of d1 (p / q ~ d1.d2...dn * 10^k), rounded once to nearest,
 // ties to even.
 void RoundQuotient(mpz_srcptr p, mpz_srcptr q, int count, std::string& digits, int64_t& k) {
-    // p / q lies in (2^(d-1), 2^(d+1)): the estimate of k is off by one at most.
-    const int64_t d = static_cast<int64_t>(mpz_sizeinbase(p, 2)) - static_cast<int64_t>(mpz_sizeinbase(q, 2));
-    k = (d * 30103) / 100000 - (d < 0 ? 1 : 0);
+    // log10(p / q) from the leading bits of both; the loop below corrects the
+    // estimate when it lands on the wrong side of a power of ten.
+    long ep = 0, eq = 0;
+    const double mp = mpz_get_d_2exp(&ep, p);
+    const double mq = mpz_get_d_2exp(&eq, q);
+    k = static_cast<int64_t>(std::floor((std::log2(mp / mq) + static_cast<double>(ep - eq)) * 0.30102999566398120));
     Mpz num, den, quotient, rest, low, high, scale;
     mpz_ui_pow_ui(low.get(), 10, static_cast<unsigned long>(count - 1));
     mpz_mul_ui(high.get(), low.get(), 10);
@@ -163,7 +167,8 @@ ConversionError ConversionErrorOf(const FormatInfo& f, const TypedDecimal& typed
             PowerOfTen(power.get(), u - w);
             mpz_mul(scaled.get(), scaled.get(), power.get());
             PowerOfTen(power.get(), t - w);
-            mpz_mul(n.get(), typedDigits.get(), power.get());
+            mpz_mul(typedDigits.get(), typedDigits.get(), power.get());  // typed = that * 10^w
+            mpz_set(n.get(), typedDigits.get());
             if (typed.negative) mpz_neg(n.get(), n.get());
             mpz_sub(n.get(), n.get(), scaled.get());
         }
@@ -182,23 +187,34 @@ ConversionError ConversionErrorOf(const FormatInfo& f, const TypedDecimal& typed
     digits.resize(significant);
     out.exact = Scientific(negative, digits, last + static_cast<int64_t>(significant) - 1);
 
-    // In quanta 2^c: n * 10^w / 2^c, that is n * 5^c * 10^(w - c) for c >= 0
-    // and n * 2^-c * 10^w for c < 0, an integer times a power of ten.
+    // In quanta 2^c: n * 10^w / 2^c = n * 2^(w - c) * 5^w. Against a non-zero
+    // stored value w is bounded by the format and the typed digits, and the
+    // quotient is near 1 (cheap to divide). Against a stored zero w is the
+    // typed exponent, which may be huge: n * 2^-c (c < 0 there) times 10^w.
     const int storedExponent = StoredExponent(f, stored);
     const int64_t c = (storedExponent > 1 ? storedExponent : 1) - f.bias - f.fractionBits;
-    Mpz one, quanta;
-    mpz_set_ui(one.get(), 1);
-    if (c >= 0) {
-        mpz_ui_pow_ui(quanta.get(), 5, static_cast<unsigned long>(c));
-        mpz_mul(quanta.get(), quanta.get(), n.get());
+    Mpz numerator, denominator, power;
+    mpz_set(numerator.get(), n.get());
+    mpz_set_ui(denominator.get(), 1);
+    int64_t shift = 0;
+    if (storedZero) {
+        mpz_mul_2exp(numerator.get(), numerator.get(), static_cast<mp_bitcnt_t>(-c));
+        shift = w;
     } else {
-        mpz_mul_2exp(quanta.get(), n.get(), static_cast<mp_bitcnt_t>(-c));
+        if (w >= c)
+            mpz_mul_2exp(numerator.get(), numerator.get(), static_cast<mp_bitcnt_t>(w - c));
+        else
+            mpz_mul_2exp(denominator.get(), denominator.get(), static_cast<mp_bitcnt_t>(c - w));
+        mpz_ui_pow_ui(power.get(), 5, static_cast<unsigned long>(w >= 0 ? w : -w));
+        mpz_mul(w >= 0 ? numerator.get() : denominator.get(), w >= 0 ? numerator.get() : denominator.get(), power.get());
     }
-    out.ulps = ThreeDigits(negative, quanta.get(), one.get(), c >= 0 ? w - c : w, false);
+    out.ulps = ThreeDigits(negative, numerator.get(), denominator.get(), shift, false);
 
-    // Relative to the typed number: (n / d) * 10^(w - t); undefined (empty)
-    // for a typed zero.
-    if (!typedZero) out.relative = ThreeDigits(negative != typed.negative, n.get(), typedDigits.get(), w - t, true);
+    // Relative to the typed number: n / d with d the typed digits scaled to
+    // 10^w as the error is (against a stored zero: unscaled, w = t), so the
+    // quotient is near the result and no large power is built. Undefined
+    // (empty) for a typed zero.
+    if (!typedZero) out.relative = ThreeDigits(negative != typed.negative, n.get(), typedDigits.get(), 0, true);
     return out;
 }
 

@@ -63,11 +63,16 @@ struct Digits {
     long point = 0;
 };
 
-// Digits d1...dn (no leading zero) with the value 0.d1...dn * 10^point, laid
-// out as std::to_chars writes its shortest form: trailing zeros dropped, then
-// fixed notation when that is no longer than scientific, else scientific
-// with at least two exponent digits.
-std::string CharconvLayout(bool negative, std::string digits, long point) {
+// Digits d1...dn (no leading zero) with the value 0.d1...dn * 10^point, the
+// shortest that read back to the value v, laid out as std::to_chars writes
+// its shortest form: trailing zeros dropped, then fixed notation when that is
+// no longer than scientific, else scientific with at least two exponent
+// digits. std::to_chars counts characters, not digits: a fixed form that
+// ends in zeros before the point ("65500") is as long as the exact value's
+// digits ("65504"), which are nearer, so those are written. v is then an
+// integer: where the spacing of the format is below 1 every nearby integer
+// is a value of its own and reads back to itself.
+std::string CharconvLayout(bool negative, std::string digits, long point, const detail::BinaryValue& v) {
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     const long n = static_cast<long>(digits.size());
     const long exponent = point - 1;
@@ -77,7 +82,12 @@ std::string CharconvLayout(bool negative, std::string digits, long point) {
     const long fixedLength = point >= n ? point : point > 0 ? n + 1 : 2 - point + n;
     std::string out(negative ? "-" : "");
     if (fixedLength <= scientificLength) {
-        if (point >= n) {
+        if (point > n && v.exponent >= 0) {
+            detail::Mpz exact;
+            detail::SetU128(exact.get(), v.significand);
+            mpz_mul_2exp(exact.get(), exact.get(), static_cast<mp_bitcnt_t>(v.exponent));
+            out += detail::DecimalDigits(exact.get());
+        } else if (point >= n) {
             out += digits;
             out.append(static_cast<size_t>(point - n), '0');
         } else if (point > 0) {
@@ -104,11 +114,13 @@ std::string CharconvLayout(bool negative, std::string digits, long point) {
 class Search {
 public:
     Search(const FormatInfo& f, uint128 magnitude) : f_(f), magnitude_(magnitude), x_(f.precision) {
-        const detail::BinaryValue v = detail::Decompose(f, magnitude);
+        value_ = detail::Decompose(f, magnitude);
         detail::Mpz m;
-        detail::SetU128(m.get(), v.significand);
-        mpfr_set_z_2exp(x_.get(), m.get(), v.exponent, MPFR_RNDN);  // exact: fewer than p bits
+        detail::SetU128(m.get(), value_.significand);
+        mpfr_set_z_2exp(x_.get(), m.get(), value_.exponent, MPFR_RNDN);  // exact: fewer than p bits
     }
+
+    const detail::BinaryValue& value() const { return value_; }
 
     // The nearest n-digit decimal that reads back, if any.
     bool Candidate(int n, Digits& out) {
@@ -142,6 +154,7 @@ private:
 
     const FormatInfo& f_;
     uint128 magnitude_;
+    detail::BinaryValue value_;
     Mpfr x_;
 };
 
@@ -165,7 +178,7 @@ std::string Searched(const FormatInfo& f, uint128 bits) {
             low = mid;
         }
     }
-    return CharconvLayout(negative, std::move(best.digits), best.point);
+    return CharconvLayout(negative, std::move(best.digits), best.point, search.value());
 }
 
 }  // namespace

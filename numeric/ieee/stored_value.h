@@ -83,7 +83,10 @@ HexStatus ReadHexWord(const FormatInfo& f, std::string_view text, uint128& bits)
 // The shortest decimal text that reads back (by ReadFreeForm) to the same
 // pattern, the digits nearest to the value among the shortest ones, laid out
 // as std::to_chars writes its shortest form (fixed or scientific, whichever
-// is shorter): "0.1", "1.9999999999999998", "1e-45", "3.4028235e+38";
+// is shorter; std::to_chars counts characters, so a fixed form without a
+// point shows the exact integer, as long as the rounded one and nearer):
+// "0.1", "1.9999999999999998", "1e-45", "3.4028235e+38", binary64
+// 2^57 "144115188075855872", binary16 65504 "65504";
 // "-0" for negative zero; "Infinity", "-Infinity", "NaN" for the others.
 // Does not depend on the C locale.
 std::string ShortestText(const FormatInfo& f, uint128 bits);
