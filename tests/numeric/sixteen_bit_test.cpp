@@ -47,10 +47,11 @@ std::string Field(uint32_t v, int width) {
     return s;
 }
 
-// "sign|exponent|fraction" of a pattern.
+// "sign|exponent|fraction" of a pattern (flagged when bits above the
+// pattern are set).
 std::string Fields(const Fmt& o, uint128 pattern) {
     const uint32_t b = static_cast<uint32_t>(pattern);
-    return Field(b >> 15, 1) + "|" + Field((b >> o.fractionBits) & static_cast<uint32_t>(o.maxStored()), ExponentBits(o)) +
+    return (pattern >> 16 != 0 ? "high bits set " : "") + Field(b >> 15, 1) + "|" + Field((b >> o.fractionBits) & static_cast<uint32_t>(o.maxStored()), ExponentBits(o)) +
            "|" + Field(b & FractionMask(o), o.fractionBits);
 }
 
@@ -79,16 +80,18 @@ void EveryPattern(const Fmt& o) {
         const bool negative = (b & kSign) != 0;
         const int stored = static_cast<int>((b >> o.fractionBits) & static_cast<uint32_t>(o.maxStored()));
         const uint32_t fraction = b & FractionMask(o);
+        // Bits above the pattern must be ignored.
+        const uint128 in = b | (uint128(b * 0x9E3779B97F4A7C15ull) << 16);
         const std::string fractionText = Field(fraction, o.fractionBits);
 
         struct Item { const char* what; std::string actual, expected; };
         std::vector<Item> items = {
-            {"value", FloatText(ieee::SixteenBitValue(f, b)), ""},
-            {"text", ieee::ScientificText(f, b, false), ""},
-            {"+text", ieee::ScientificText(f, b, true), ""},
-            {"ULP", Fields(o, ieee::UlpPattern(f, b)), ""},
-            {"X+", Fields(o, ieee::NextUpPattern(f, b)), ""},
-            {"X-", Fields(o, ieee::NextDownPattern(f, b)), ""},
+            {"value", FloatText(ieee::SixteenBitValue(f, in)), ""},
+            {"text", ieee::ScientificText(f, in, false), ""},
+            {"+text", ieee::ScientificText(f, in, true), ""},
+            {"ULP", Fields(o, ieee::UlpPattern(f, in)), ""},
+            {"X+", Fields(o, ieee::NextUpPattern(f, in)), ""},
+            {"X-", Fields(o, ieee::NextDownPattern(f, in)), ""},
             {"E", std::to_string(ieee::RepresentationExponent(o.kind, Field(static_cast<uint32_t>(stored), ExponentBits(o)), stored == 0)), ""},
             {"significand", ieee::SignificandText(o.kind, fractionText, stored != 0), ""},
         };
@@ -254,15 +257,15 @@ private:
     std::vector<__mpz_struct> mid_;
 };
 
-// Reads `text`; the pattern, or ~0u when rejected (the value must then be
-// left alone).
+// Reads `text`: the pattern; ~0u when rejected with the value left alone;
+// 0xDEAD0000 for a rejection that changed it or a result above 16 bits.
 uint32_t Read(const Fmt& o, const std::string& text, ReadStatus* status = nullptr) {
     const uint128 sentinel = Infinity(o) | 0x15;  // a NaN the reader never makes
     uint128 bits = sentinel;
     const ReadStatus s = ieee::ReadFreeForm(Info(o), text, bits);
     if (status) *status = s;
     if (s != ReadStatus::Value) return bits == sentinel ? ~0u : 0xDEAD0000u;
-    return static_cast<uint32_t>(bits);
+    return bits >> 16 != 0 ? 0xDEAD0000u : static_cast<uint32_t>(bits);
 }
 
 // Every finite value reads back from its exact decimal; every midpoint reads
