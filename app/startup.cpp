@@ -7,12 +7,14 @@
 
 #include "app/controls.h"
 #include "app/fixed_text.h"
+#include "app/format_rows.h"
 #include "app/format_select.h"
 #include "app/state.h"
 #include "dialog/platform.h"
 #include "numeric/decode.h"
 #include "numeric/param_list.h"
 #include "numeric/represent.h"
+#include "numeric/stored_display.h"
 #include "save/summary_file.h"
 #include "text/captions.h"
 #include "text/help_dialogs.h"
@@ -54,6 +56,20 @@ bool ORVANE_STARTUP(int showMode) {
     for (int id : {IDC_ZEROS, IDC_ONES, IDC_INVERT}) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT, EVENT_CLICKED);
     DIALOG_SET_CALLBACK(DLG_SUMMARY, IDC_SAVE, SAVE_TO_FILE, EVENT_CLICKED);
     for (int id : {IDC_LANG_RO, IDC_LANG_EN}) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT, EVENT_CLICKED);
+    // The two 16-bit formats go the ways of the other three; the stored value
+    // group takes a typed hexadecimal word and the one-ULP steps.
+    for (int kind : {ieee::KIND_BINARY16, ieee::KIND_BFLOAT16}) {
+        const FormatRow& row = *RowOfKind(kind);
+        for (const FieldEdit& field : row.Fields()) {
+            DIALOG_SET_CALLBACK(main, field.id, SUB_REPRESENT, EVENT_CHANGE);
+            DIALOG_SET_CALLBACK(main, field.id, RETRIEVEANDOUTPUTVALUE, EVENT_GAINFOCUS);
+        }
+        DIALOG_SET_CALLBACK(main, row.radio, SUB_REPRESENT, EVENT_CLICKED);
+    }
+    DIALOG_SET_CALLBACK(main, IDC_HEX, HEX_EDITED, EVENT_CHANGE);
+    for (int id : {IDC_STEP_DOWN, IDC_STEP_UP}) DIALOG_SET_CALLBACK(main, id, STEP_CLICK, EVENT_CLICKED);
+    DIALOG_SET_SHORTCUT(main, IDC_STEP_DOWN, "Alt+Down");
+    DIALOG_SET_SHORTCUT(main, IDC_STEP_UP, "Alt+Up");
 
     // Format binary32, Romanian captions, bulk operations on all fields.
     DIALOG_SET_LOGICAL(main, IDC_FORMAT_32, true);
@@ -88,6 +104,13 @@ bool ORVANE_STARTUP(int showMode) {
     for (auto [id, count] : blanks128) {
         DIALOG_SET_TEXT(main, id, "");
         DIALOG_SET_INT(main, id, count, INDEX_TEXTLENGTH);
+    }
+    // The 16-bit rows hold blanks too, as many as their fields have bits.
+    for (int kind : {ieee::KIND_BINARY16, ieee::KIND_BFLOAT16}) {
+        for (const FieldEdit& field : RowOfKind(kind)->Fields()) {
+            DIALOG_SET_TEXT(main, field.id, "");
+            DIALOG_SET_INT(main, field.id, field.width, INDEX_TEXTLENGTH);
+        }
     }
 
     // The parameter list: six items, none selected, disabled.

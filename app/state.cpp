@@ -1,5 +1,7 @@
 #include "app/state.h"
 
+#include "numeric/ieee/bit_pattern.h"
+
 void RESET_SHARED_STATE() {
     using namespace COMUN;
     ORVANEGLOBALS::H_INSTANCE = nullptr;
@@ -14,6 +16,9 @@ void RESET_SHARED_STATE() {
     CX4.assign(32, ' ');
     CX8.assign(64, ' ');
     CX16.assign(128, ' ');
+    X2 = XBF16 = 0;
+    CX2.assign(16, ' ');
+    CXBF16.assign(16, ' ');
     STR_0.assign(64, '0');
     STR_1.assign(64, '1');
     IS_ZERO = IS_SUBNORMAL = IS_INFINITY = IS_NAN = IS_FINITE = false;
@@ -25,6 +30,45 @@ void RESET_SHARED_STATE() {
     LANG = 1;
     LANG_RO = true;
     ALL_FIELDS = true;
+    TYPED_NUMBER = {};
+    STORED_SHOWN = {};
+    HEX_ACCEPTED.clear();
     for (auto& item : STATIC_2) item = {std::string(180, ' '), std::string(180, ' ')};
     ID_STATIC_2 = {};
+}
+
+ieee::uint128 STORED_PATTERN(int kind) {
+    using namespace COMUN;
+    switch (kind) {
+    case ieee::KIND_BINARY32: return ieee::Bits(X4);
+    case ieee::KIND_BINARY64: return ieee::Bits(X8);
+    case ieee::KIND_BINARY128: return ieee::Bits(X16);
+    case ieee::KIND_BINARY16: return X2;
+    case ieee::KIND_BFLOAT16: return XBF16;
+    default: return 0;
+    }
+}
+
+void SET_STORED_PATTERN(int kind, ieee::uint128 bits) {
+    using namespace COMUN;
+    switch (kind) {
+    case ieee::KIND_BINARY32: X4 = ieee::FloatFromBits(static_cast<uint32_t>(bits)); break;
+    case ieee::KIND_BINARY64: X8 = ieee::DoubleFromBits(static_cast<uint64_t>(bits)); break;
+    case ieee::KIND_BINARY128: X16 = ieee::QuadFromBits(bits); break;
+    case ieee::KIND_BINARY16: X2 = static_cast<uint16_t>(bits); break;
+    case ieee::KIND_BFLOAT16: XBF16 = static_cast<uint16_t>(bits); break;
+    default: break;
+    }
+}
+
+std::string* WHOLE_BIT_STRING(int kind) {
+    using namespace COMUN;
+    switch (kind) {
+    case ieee::KIND_BINARY32: return &CX4;
+    case ieee::KIND_BINARY64: return &CX8;
+    case ieee::KIND_BINARY128: return &CX16;
+    case ieee::KIND_BINARY16: return &CX2;
+    case ieee::KIND_BFLOAT16: return &CXBF16;
+    default: return nullptr;
+    }
 }

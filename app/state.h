@@ -8,6 +8,8 @@
 #include <string>
 
 #include "dialog/dialog.h"
+#include "numeric/ieee/format_table.h"
+#include "numeric/ieee/stored_value.h"
 
 namespace ORVANEGLOBALS {
 inline void* H_INSTANCE = nullptr;
@@ -28,6 +30,12 @@ inline __float128 X16 = 0;
 inline std::string CX4(32, ' ');
 inline std::string CX8(64, ' ');
 inline std::string CX16(128, ' ');
+// The current value in binary16 and bfloat16, as their 16-bit patterns, and
+// their whole bit strings.
+inline uint16_t X2 = 0;
+inline uint16_t XBF16 = 0;
+inline std::string CX2(16, ' ');
+inline std::string CXBF16(16, ' ');
 inline std::string STR_0(64, '0');
 inline std::string STR_1(64, '1');
 
@@ -50,6 +58,26 @@ inline int LANG = 1;  // 1 Romanian, 2 English
 inline bool LANG_RO = true;
 inline bool ALL_FIELDS = true;
 
+// The number last typed into the value field, exactly, with the format and
+// pattern it was stored as: the conversion error is shown while the datum is
+// still that pattern.
+struct TypedOrigin {
+    bool valid = false;
+    int kind = 0;
+    ieee::uint128 pattern = 0;
+    ieee::TypedDecimal number;
+};
+inline TypedOrigin TYPED_NUMBER;
+// The pattern the stored value group shows (valid = false while it is empty).
+struct ShownPattern {
+    bool valid = false;
+    int kind = 0;
+    ieee::uint128 pattern = 0;
+};
+inline ShownPattern STORED_SHOWN;
+// The last hexadecimal word accepted from the user or written by the program.
+inline std::string HEX_ACCEPTED;
+
 // Summary texts: STATIC_2[item 0..6][language 0..1], 180 characters each.
 inline std::array<std::array<std::string, 2>, 7> STATIC_2{};
 inline std::array<int, 7> ID_STATIC_2{};
@@ -57,3 +85,10 @@ inline std::array<int, 7> ID_STATIC_2{};
 
 // Restores every shared variable to its start value (used before each start-up).
 void RESET_SHARED_STATE();
+
+// The stored value of format `kind` (X4, X8, X16, X2 or XBF16) as its bit
+// pattern, and the whole bit string of the last typed value of that format
+// (CX4 ...); 0 / nullptr for an unknown kind.
+ieee::uint128 STORED_PATTERN(int kind);
+void SET_STORED_PATTERN(int kind, ieee::uint128 bits);
+std::string* WHOLE_BIT_STRING(int kind);

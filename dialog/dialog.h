@@ -80,6 +80,11 @@ bool DIALOG_SHOW_MODELESS(DIALOG& dlg, int showMode);
 // Shows the dialog modally; returns the id it was closed with.
 int DIALOG_SHOW_MODAL(DIALOG& dlg);
 
+// A keyboard shortcut ("Alt+Up", in the portable key-sequence notation)
+// that anywhere in the dialog's window presses push button `id`, as a click
+// on it does (nothing while the button is disabled or hidden).
+bool DIALOG_SET_SHORTCUT(DIALOG& dlg, int id, std::string_view keys);
+
 // Images of a window and of icon buttons (icons come from platform.h).
 struct IconResource;
 using HICON = const IconResource*;

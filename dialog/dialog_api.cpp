@@ -301,3 +301,12 @@ void DIALOG_SET_BUTTON_IMAGE(DIALOG& dlg, int id, HICON icon) {
     ApplyIcon(*c);
 }
 
+
+bool DIALOG_SET_SHORTCUT(DIALOG& dlg, int id, std::string_view keys) {
+    DialogImpl* impl = ImplOf(dlg);
+    ControlState* c = Find(impl, id);
+    if (!c || c->def->kind != Kind::PushButton) return false;
+    c->shortcut = std::string(keys);
+    ApplyShortcut(*c);
+    return true;
+}

@@ -32,6 +32,7 @@ struct ControlState {
     int selection = 0;  // 1-based, 0 = none
     int caret = 0;      // characters before the caret
     HICON image = nullptr;
+    std::string shortcut;  // push buttons: the key sequence that presses them
     QPointer<QWidget> widget;
     std::map<int, DialogCallback> callbacks;  // event kind -> routine
 };
@@ -109,6 +110,8 @@ void FitBitEdit(OrvaneEdit* edit, int digits);
 void WidenForCaption(QWidget* w);
 
 // ---- Windows (window_builder.cpp)
+// Gives push button `c` its keyboard shortcut in its window (replacing an earlier one).
+void ApplyShortcut(ControlState& c);
 bool CreateWindow(DialogImpl* impl, QWidget* parent);
 void DestroyWindow(DialogImpl* impl, bool notify);
 void CloseDialog(DialogImpl* impl, int code);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 
 #include "dialog/dialog_internal.h"
@@ -151,6 +152,7 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
     }
     if (d.kind == Kind::RadioButton || d.kind == Kind::CheckBox) PushCheck(c);
     if (d.kind == Kind::PushButton && (d.style & layouts::ICON_BUTTON)) ApplyIcon(c);
+    if (d.kind == Kind::PushButton) ApplyShortcut(c);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         const QString text = edit->text();
         int pos = 0;
@@ -161,6 +163,19 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
     w->setEnabled(c.enabled);
     w->setVisible(!(d.style & layouts::HIDDEN));
     return w;
+}
+
+void ApplyShortcut(ControlState& c) {
+    auto* button = qobject_cast<QPushButton*>(c.widget.data());
+    if (!button) return;
+    for (QShortcut* old : button->findChildren<QShortcut*>(QString(), Qt::FindDirectChildrenOnly)) delete old;
+    if (c.shortcut.empty()) return;
+    auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(c.shortcut.data(), static_cast<qsizetype>(c.shortcut.size()))),
+                                   button);
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, button, [button]() {
+        if (button->isEnabled() && button->isVisible()) button->click();
+    });
 }
 
 bool CreateWindow(DialogImpl* impl, QWidget* parent) {

@@ -8,41 +8,26 @@
 #include <span>
 
 #include "app/controls.h"
+#include "app/format_rows.h"
 #include "app/state.h"
+#include "numeric/stored_display.h"
 
 namespace {
 
-struct BitField {
-    int id;
-    int width;
-};
-
-// Fields of each format in the order the operations visit them.
-constexpr BitField kFields4[] = {{IDC_SIGN_32, 1}, {IDC_EXPONENT_32, 8}, {IDC_FRACTION_32, 23}};
-constexpr BitField kFields8[] = {{IDC_SIGN_64, 1}, {IDC_EXPONENT_64, 11}, {IDC_FRACTION_64, 52}};
-constexpr BitField kFields16[] = {{IDC_SIGN_128, 1},
-                                  {IDC_EXPONENT_128, 15},
-                                  {IDC_FRACTION_128_HIGH, 48},
-                                  {IDC_FRACTION_128_LOW, 64}};
-
-std::span<const BitField> FieldsOf(int formatKind) {
-    switch (formatKind) {
-        case 4: return kFields4;
-        case 8: return kFields8;
-        case 16: return kFields16;
-        default: return {};
-    }
+std::span<const FieldEdit> FieldsOf(int formatKind) {
+    const FormatRow* row = RowOfKind(formatKind);
+    return row != nullptr ? row->Fields() : std::span<const FieldEdit>{};
 }
 
 // The field of the current format whose width is CURRENT_FIELD_WIDTH, if any.
-const BitField* CurrentField() {
-    for (const BitField& field : FieldsOf(COMUN::FORMAT_KIND)) {
+const FieldEdit* CurrentField() {
+    for (const FieldEdit& field : FieldsOf(COMUN::FORMAT_KIND)) {
         if (field.width == COMUN::CURRENT_FIELD_WIDTH) return &field;
     }
     return nullptr;
 }
 
-void InvertField(DIALOG& dlg, const BitField& field) {
+void InvertField(DIALOG& dlg, const FieldEdit& field) {
     std::string bits(static_cast<size_t>(field.width), ' ');
     DIALOG_GET_TEXT(dlg, field.id, bits, INDEX_STATE);
     std::string flipped;
@@ -62,10 +47,10 @@ std::string FillText(const std::string& source, char fill, int width) {
 
 void FillFields(DIALOG& dlg, bool allFields, const std::string& source, char fill) {
     if (allFields) {
-        for (const BitField& field : FieldsOf(COMUN::FORMAT_KIND)) {
+        for (const FieldEdit& field : FieldsOf(COMUN::FORMAT_KIND)) {
             DIALOG_SET_TEXT(dlg, field.id, FillText(source, fill, field.width));
         }
-    } else if (const BitField* field = CurrentField()) {
+    } else if (const FieldEdit* field = CurrentField()) {
         DIALOG_SET_TEXT(dlg, field->id, FillText(source, fill, field->width));
     }
 }
@@ -86,11 +71,11 @@ void FLIP_BITS(int n, std::string_view BIT_CHAR, std::string& F_BIT) {
 }
 
 void GETEDITANDFLIPBITS(DIALOG& dlg, int, int) {
-    for (const BitField& field : FieldsOf(COMUN::FORMAT_KIND)) InvertField(dlg, field);
+    for (const FieldEdit& field : FieldsOf(COMUN::FORMAT_KIND)) InvertField(dlg, field);
 }
 
 void GETANDFLIPBITS_CURRENTFIELD(DIALOG& dlg, int, int) {
-    if (const BitField* field = CurrentField()) InvertField(dlg, *field);
+    if (const FieldEdit* field = CurrentField()) InvertField(dlg, *field);
 }
 
 void BULK_BUTTON(DIALOG& dlg, int id, int event) {
@@ -117,4 +102,7 @@ void BULK_BUTTON(DIALOG& dlg, int id, int event) {
     DIALOG_SET_TEXT(dlg, IDC_DATA_TYPE, "");
     DIALOG_SET_TEXT(dlg, IDC_CURSOR_POS, "");
     DIALOG_SET_LOGICAL(dlg, IDC_BINARY_NEIGHBOURS, false);
+    // The new bits are not decoded: what the stored value group showed is stale.
+    CLEAR_STORED_VALUE(dlg);
+    FORGET_TYPED_NUMBER();
 }

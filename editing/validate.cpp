@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/controls.h"
+#include "app/format_rows.h"
 #include "app/state.h"
 #include "dialog/platform.h"
 
@@ -15,32 +16,6 @@ namespace {
 constexpr const char* kInvalidBitText = "Invalid input for bit !\n(It is being replaced by \"1\")";
 constexpr const char* kExcessBitText = "1 Bit in Excess !\n(The last bit is being removed)";
 constexpr const char* kErrorCaption = "Error";
-
-// One field: its control, width n, and how many leading characters of the
-// work text (n + 1 long) the character check examines.
-struct FieldCheck {
-    int id;
-    int n;
-    int m;
-    bool sign;
-};
-
-constexpr FieldCheck kFields4[] = {
-    {IDC_SIGN_32, 1, 1, true},
-    {IDC_EXPONENT_32, 8, 9, false},
-    {IDC_FRACTION_32, 23, 24, false},
-};
-constexpr FieldCheck kFields8[] = {
-    {IDC_SIGN_64, 1, 1, true},
-    {IDC_EXPONENT_64, 11, 11, false},
-    {IDC_FRACTION_64, 52, 53, false},
-};
-constexpr FieldCheck kFields16[] = {
-    {IDC_SIGN_128, 1, 1, true},
-    {IDC_EXPONENT_128, 15, 15, false},
-    {IDC_FRACTION_128_HIGH, 48, 49, false},
-    {IDC_FRACTION_128_LOW, 64, 64, false},
-};
 
 void ShowInvalidBit() {
     platform::MessageBoxA(nullptr, kInvalidBitText, kErrorCaption,
@@ -52,39 +27,45 @@ void ShowExcessBit() {
                           platform::MB_OK | platform::MB_ICONERROR);
 }
 
-void CheckField(DIALOG& dlg, const FieldCheck& field) {
+// One field: its control, its width n, and how many leading characters of
+// the work text (n + 1 long) the character check examines (n, or n + 1 so
+// that an invalid excess character is reported before it is cut).
+void CheckField(DIALOG& dlg, const FieldEdit& field) {
+    const auto n = static_cast<size_t>(field.width);
+    const bool sign = field.first == 0;
     // The work text is one character longer than the field, so that one
     // excess character is seen by the character check.
-    std::string work(static_cast<size_t>(field.n) + 1, ' ');
+    std::string work(n + 1, ' ');
     int length = 0;
     DIALOG_GET_INT(dlg, field.id, length, INDEX_TEXTLENGTH);
     DIALOG_GET_TEXT(dlg, field.id, work, INDEX_STATE);
 
     bool replaced = false;
-    CHECK_BITEDIT(field.m, work, replaced);
+    CHECK_BITEDIT(field.check, work, replaced);
     if (replaced) {
-        DIALOG_SET_TEXT(dlg, field.id, std::string_view(work).substr(0, field.n), INDEX_STATE);
+        DIALOG_SET_TEXT(dlg, field.id, std::string_view(work).substr(0, n), INDEX_STATE);
         DIALOG_FLUSH(dlg);
         ShowInvalidBit();
     }
 
-    if (length > field.n) {
-        if (field.sign) {
+    if (length > field.width) {
+        if (sign) {
             DIALOG_GET_TEXT(dlg, field.id, work, INDEX_STATE);
-            DIALOG_SET_TEXT(dlg, field.id, std::string_view(work).substr(0, field.n), INDEX_STATE);
+            DIALOG_SET_TEXT(dlg, field.id, std::string_view(work).substr(0, n), INDEX_STATE);
             DIALOG_FLUSH(dlg);
             ShowExcessBit();
         } else {
             ShowExcessBit();
             DIALOG_GET_TEXT(dlg, field.id, work, INDEX_STATE);
-            DIALOG_SET_TEXT(dlg, field.id, std::string_view(work).substr(0, field.n), INDEX_STATE);
+            DIALOG_SET_TEXT(dlg, field.id, std::string_view(work).substr(0, n), INDEX_STATE);
         }
     }
 }
 
-template <size_t N>
-void CheckGroup(DIALOG& dlg, int id, const FieldCheck (&fields)[N]) {
-    for (const FieldCheck& field : fields) {
+void CheckRow(DIALOG& dlg, int id, int kind) {
+    const FormatRow* row = RowOfKind(kind);
+    if (row == nullptr) return;
+    for (const FieldEdit& field : row->Fields()) {
         if (field.id == id) {
             CheckField(dlg, field);
             return;
@@ -106,8 +87,10 @@ void CHECK_BITEDIT(int count, std::string& text, bool& replaced) {
     }
 }
 
-void CHECK_BITEDITS_4(DIALOG& dlg, int id, int) { CheckGroup(dlg, id, kFields4); }
+void CHECK_BITEDITS_4(DIALOG& dlg, int id, int) { CheckRow(dlg, id, ieee::KIND_BINARY32); }
 
-void CHECK_BITEDITS_8(DIALOG& dlg, int id, int) { CheckGroup(dlg, id, kFields8); }
+void CHECK_BITEDITS_8(DIALOG& dlg, int id, int) { CheckRow(dlg, id, ieee::KIND_BINARY64); }
 
-void CHECK_BITEDITS_16(DIALOG& dlg, int id, int) { CheckGroup(dlg, id, kFields16); }
+void CHECK_BITEDITS_16(DIALOG& dlg, int id, int) { CheckRow(dlg, id, ieee::KIND_BINARY128); }
+
+void CHECK_BITEDITS_ROW(int kind, DIALOG& dlg, int id, int) { CheckRow(dlg, id, kind); }

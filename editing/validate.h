@@ -12,3 +12,5 @@ void CHECK_BITEDIT(int count, std::string& text, bool& replaced);
 void CHECK_BITEDITS_4(DIALOG& dlg, int id, int event);
 void CHECK_BITEDITS_8(DIALOG& dlg, int id, int event);
 void CHECK_BITEDITS_16(DIALOG& dlg, int id, int event);
+// The same check for the row of format `kind` (any format of the dialog).
+void CHECK_BITEDITS_ROW(int kind, DIALOG& dlg, int id, int event);

@@ -3,6 +3,7 @@
 
 #include "app/fixed_text.h"
 #include "app/state.h"
+#include "numeric/ieee/format_table.h"
 
 void RETRIEVEDATATYPE() {
     using namespace COMUN;
@@ -21,7 +22,10 @@ void RETRIEVEDATATYPE() {
         romanian = "Non-Numar";
         english = "Not-a-Number";
     } else {
-        const std::string kind = std::to_string(FORMAT_KIND);
+        // The kind as the class name shows it: the storage size of binary32,
+        // binary64 and binary128, the 16-bit formats' own labels.
+        const ieee::FormatInfo* format = ieee::FormatFor(FORMAT_KIND);
+        const std::string kind = format != nullptr ? format->classLabel : std::to_string(FORMAT_KIND);
         romanian = "Numar normalizat: Real(" + kind + ")";
         english = "Normalized Number: Real(" + kind + ")";
     }

@@ -6,11 +6,13 @@
 
 #include "app/fixed_text.h"
 #include "app/controls.h"
+#include "app/format_rows.h"
 #include "app/state.h"
 #include "editing/cursor.h"
 #include "numeric/classify.h"
 #include "numeric/ieee/bit_pattern.h"
 #include "numeric/ieee/scientific_text.h"
+#include "numeric/stored_display.h"
 
 namespace {
 
@@ -57,34 +59,22 @@ void ISNONNUMBER(int exponentWidth, int fractionWidth, std::string_view exponent
 
 void GETEDITSANDRETRIEVEREAL(DIALOG& dlg, int, int) {
     using namespace COMUN;
-    switch (FORMAT_KIND) {
-        case 4: {
-            const std::string sign = ReadField(dlg, IDC_SIGN_32, 1);
-            const std::string exponent = ReadField(dlg, IDC_EXPONENT_32, 8);
-            const std::string fraction = ReadField(dlg, IDC_FRACTION_32, 23);
-            ISNONNUMBER(8, 23, exponent, fraction);
-            X4 = ieee::Binary32FromDigits(sign + exponent + fraction);
-            break;
+    if (const FormatRow* row = RowOfKind(FORMAT_KIND)) {
+        // Sign, exponent and fraction (binary128: its high part, then its low
+        // part) read into work texts of their field widths, then joined.
+        std::string whole;
+        std::string exponent;
+        std::string fraction;
+        for (const FieldEdit& field : row->Fields()) {
+            const std::string text = ReadField(dlg, field.id, field.width);
+            if (field.first == 1) exponent = text;
+            if (field.first > 1) fraction += text;
+            whole += text;
         }
-        case 8: {
-            const std::string sign = ReadField(dlg, IDC_SIGN_64, 1);
-            const std::string exponent = ReadField(dlg, IDC_EXPONENT_64, 11);
-            const std::string fraction = ReadField(dlg, IDC_FRACTION_64, 52);
-            ISNONNUMBER(11, 52, exponent, fraction);
-            X8 = ieee::Binary64FromDigits(sign + exponent + fraction);
-            break;
-        }
-        case 16: {
-            const std::string sign = ReadField(dlg, IDC_SIGN_128, 1);
-            const std::string exponent = ReadField(dlg, IDC_EXPONENT_128, 15);
-            const std::string fraction = ReadField(dlg, IDC_FRACTION_128_HIGH, 48) +
-                                         ReadField(dlg, IDC_FRACTION_128_LOW, 64);
-            ISNONNUMBER(15, 112, exponent, fraction);
-            X16 = ieee::Binary128FromDigits(sign + exponent + fraction);
-            break;
-        }
-        default:
-            break;
+        ISNONNUMBER(row->info->exponentBits, row->info->fractionBits, exponent, fraction);
+        // The stored pattern itself, bit for bit: only the low-order bits of
+        // the format's width are kept.
+        SET_STORED_PATTERN(row->kind, ieee::UnsignedFromDigits(whole) & row->info->patternMask());
     }
     RETRIEVEDATATYPE();
     const int lang = (LANG == 2) ? 2 : 1;
@@ -94,14 +84,9 @@ void GETEDITSANDRETRIEVEREAL(DIALOG& dlg, int, int) {
 
 void OUTPUTVALUE(DIALOG& dlg, int, int) {
     using namespace COMUN;
-    std::string text;
-    switch (FORMAT_KIND) {
-        case 4: text = ieee::ScientificText(X4, true); break;
-        case 8: text = ieee::ScientificText(X8, true); break;
-        case 16: text = ieee::ScientificText(X16, true); break;
-        default: return;
-    }
-    DIALOG_SET_TEXT(dlg, IDC_VALUE, Trim(text));
+    const FormatRow* row = RowOfKind(FORMAT_KIND);
+    if (row == nullptr) return;
+    DIALOG_SET_TEXT(dlg, IDC_VALUE, Trim(ieee::ScientificText(*row->info, STORED_PATTERN(row->kind), true)));
 }
 
 void RETRIEVEANDOUTPUTVALUE(DIALOG& dlg, int id, int event) {
@@ -111,4 +96,5 @@ void RETRIEVEANDOUTPUTVALUE(DIALOG& dlg, int id, int event) {
     }
     GETEDITSANDRETRIEVEREAL(dlg, id, event);
     OUTPUTVALUE(dlg, id, event);
+    SHOW_STORED_VALUE(dlg);
 }

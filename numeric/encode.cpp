@@ -4,36 +4,20 @@
 #include "numeric/encode.h"
 
 #include "app/controls.h"
+#include "app/format_rows.h"
 #include "app/state.h"
 #include "dialog/platform.h"
 #include "numeric/ieee/bit_pattern.h"
 #include "numeric/ieee/decimal_reader.h"
+#include "numeric/stored_display.h"
 
 namespace {
 
-// Bit-field controls of one format, most significant field first. The
-// binary128 fraction is the only field split over two controls.
-struct FieldControl {
-    int id;
-    int first;  // 0-based position in the whole bit string
-    int width;
-};
-
-constexpr FieldControl kFields4[] = {
-    {IDC_SIGN_32, 0, 1}, {IDC_EXPONENT_32, 1, 8}, {IDC_FRACTION_32, 9, 23}};
-constexpr FieldControl kFields8[] = {
-    {IDC_SIGN_64, 0, 1}, {IDC_EXPONENT_64, 1, 11}, {IDC_FRACTION_64, 12, 52}};
-constexpr FieldControl kFields16[] = {{IDC_SIGN_128, 0, 1},
-                                      {IDC_EXPONENT_128, 1, 15},
-                                      {IDC_FRACTION_128_HIGH, 16, 48},
-                                      {IDC_FRACTION_128_LOW, 64, 64}};
-
-// Writes a whole bit string into the controls of its format, sign first.
-template <std::size_t N>
-void SetFields(DIALOG& dlg, const FieldControl (&fields)[N], const std::string& whole) {
-    for (const FieldControl& f : fields) {
-        DIALOG_SET_TEXT(dlg, f.id, std::string_view(whole).substr(f.first, f.width));
-    }
+// Writes a whole bit string into the controls of its row, sign first.
+void SetFields(DIALOG& dlg, const FormatRow& row, const std::string& whole) {
+    for (const FieldEdit& f : row.Fields())
+        DIALOG_SET_TEXT(dlg, f.id, std::string_view(whole).substr(static_cast<std::size_t>(f.first),
+                                                                   static_cast<std::size_t>(f.width)));
 }
 
 // The keyword test compares the first three characters exactly.
@@ -47,28 +31,6 @@ bool StartsWithOneOf(const std::string& text, std::initializer_list<const char*>
 
 void ShowInvalidValue() {
     platform::MessageBoxA(nullptr, "Invalid Value", "Error", platform::MB_ICONEXCLAMATION);
-}
-
-// Reads VALUE_CHAR into `stored` (a copy is read so that a rejected text leaves
-// the stored value exactly as it was), then writes its bit string into `whole`
-// and the controls. Returns false when the text was rejected.
-template <typename Real, std::size_t N>
-bool ReadAndShow(DIALOG& dlg, Real& stored, std::string& whole, const FieldControl (&fields)[N]) {
-    Real x = stored;
-    const ieee::ReadStatus status = ieee::ReadFreeForm(COMUN::VALUE_CHAR, x);
-    if (status == ieee::ReadStatus::Invalid) {
-        ShowInvalidValue();
-        return false;
-    }
-    if (status == ieee::ReadStatus::Value) stored = x;
-    std::string bits = ieee::BitString(stored);
-    if (bits.size() != whole.size()) {
-        // The library always gives the full width; anything else is not shown.
-        return false;
-    }
-    whole = bits;
-    SetFields(dlg, fields, whole);
-    return true;
 }
 
 }  // namespace
@@ -87,65 +49,53 @@ void ISINFINITY_OR_NAN() {
 void SETEDITSFORINFINITY_NAN(DIALOG& dlg, int, int) {
     using namespace COMUN;
     if (!IS_NAN && !IS_INFINITY) return;
+    const FormatRow* row = RowOfKind(FORMAT_KIND);
+    if (row == nullptr) return;
     const bool inf = IS_INFINITY;
-    const std::string sign(1, inf ? INF_SIGN : NAN_SIGN);
     const std::string& fill = inf ? STR_0 : STR_1;
-    auto part = [&](int width) { return std::string_view(fill).substr(0, width); };
-    switch (FORMAT_KIND) {
-        case 4:
-            DIALOG_SET_TEXT(dlg, IDC_SIGN_32, sign);
-            DIALOG_SET_TEXT(dlg, IDC_EXPONENT_32, std::string(8, '1'));
-            DIALOG_SET_TEXT(dlg, IDC_FRACTION_32, part(23));
-            break;
-        case 8:
-            DIALOG_SET_TEXT(dlg, IDC_SIGN_64, sign);
-            DIALOG_SET_TEXT(dlg, IDC_EXPONENT_64, std::string(11, '1'));
-            DIALOG_SET_TEXT(dlg, IDC_FRACTION_64, part(52));
-            break;
-        case 16:
-            DIALOG_SET_TEXT(dlg, IDC_SIGN_128, sign);
-            DIALOG_SET_TEXT(dlg, IDC_EXPONENT_128, std::string(15, '1'));
-            DIALOG_SET_TEXT(dlg, IDC_FRACTION_128_HIGH, part(48));
-            DIALOG_SET_TEXT(dlg, IDC_FRACTION_128_LOW, part(64));
-            break;
-        default:
-            break;
+    for (const FieldEdit& field : row->Fields()) {
+        const auto width = static_cast<std::size_t>(field.width);
+        if (field.first == 0)
+            DIALOG_SET_TEXT(dlg, field.id, std::string(1, inf ? INF_SIGN : NAN_SIGN));
+        else if (field.first == 1)
+            DIALOG_SET_TEXT(dlg, field.id, std::string(width, '1'));
+        else
+            DIALOG_SET_TEXT(dlg, field.id, std::string_view(fill).substr(0, width));
     }
 }
 
 void BITSFROMVALUE(DIALOG& dlg, int, int) {
     using namespace COMUN;
-    switch (FORMAT_KIND) {
-        case 4: ReadAndShow(dlg, X4, CX4, kFields4); break;
-        case 8: ReadAndShow(dlg, X8, CX8, kFields8); break;
-        case 16: ReadAndShow(dlg, X16, CX16, kFields16); break;
-        default: break;
+    const FormatRow* row = RowOfKind(FORMAT_KIND);
+    if (row == nullptr) return;
+    // A copy is read, so that a rejected text leaves the stored value exactly as it was.
+    ieee::uint128 bits = STORED_PATTERN(row->kind);
+    const ieee::ReadStatus status = ieee::ReadFreeForm(*row->info, VALUE_CHAR, bits);
+    if (status == ieee::ReadStatus::Invalid) {
+        FORGET_TYPED_NUMBER();
+        ShowInvalidValue();
+        return;
     }
+    if (status == ieee::ReadStatus::Value) SET_STORED_PATTERN(row->kind, bits);
+    const ieee::uint128 stored = STORED_PATTERN(row->kind);
+    if (status == ieee::ReadStatus::Value)
+        REMEMBER_TYPED_NUMBER(row->kind, stored);
+    else
+        FORGET_TYPED_NUMBER();
+    std::string* whole = WHOLE_BIT_STRING(row->kind);
+    *whole = ieee::BitString(*row->info, stored);
+    SetFields(dlg, *row, *whole);
 }
 
 int IFIELD(int id) {
     using namespace COMUN;
     int width = 0;
-    if (id == IDC_SIGN_32 || id == IDC_SIGN_64 || id == IDC_SIGN_128) {
-        width = 1;
-    } else {
-        switch (FORMAT_KIND) {
-            case 4:
-                if (id == IDC_EXPONENT_32) width = 8;
-                if (id == IDC_FRACTION_32) width = 23;
-                break;
-            case 8:
-                if (id == IDC_EXPONENT_64) width = 11;
-                if (id == IDC_FRACTION_64) width = 52;
-                break;
-            case 16:
-                if (id == IDC_EXPONENT_128) width = 15;
-                if (id == IDC_FRACTION_128_HIGH) width = 48;
-                if (id == IDC_FRACTION_128_LOW) width = 64;
-                break;
-            default:
-                break;
-        }
+    const FieldEdit* field = FieldOfControl(id);
+    if (field != nullptr && field->first == 0) {
+        width = 1;  // every sign control, whatever the format
+    } else if (const FormatRow* row = RowOfKind(FORMAT_KIND)) {
+        for (const FieldEdit& f : row->Fields())
+            if (f.id == id) width = f.width;
     }
     CURRENT_FIELD_WIDTH = width;
     return width;

@@ -7,6 +7,7 @@
 
 #include "app/fixed_text.h"
 #include "app/controls.h"
+#include "app/format_rows.h"
 #include "app/state.h"
 #include "numeric/ieee/bit_pattern.h"
 #include "numeric/ieee/scientific_text.h"
@@ -37,71 +38,51 @@ struct NeighbourCaptions {
 }  // namespace
 
 void SUB_ULP(DIALOG& dlg, int, int) {
-    std::string text;
-    switch (COMUN::FORMAT_KIND) {
-        case 4: text = ieee::ScientificText(ieee::ULP4(COMUN::X4), false); break;
-        case 8: text = ieee::ScientificText(ieee::ULP8(COMUN::X8), false); break;
-        case 16: text = ieee::ScientificText(ieee::ULP16(COMUN::X16), false); break;
-        default: return;
-    }
-    Store(COMUN::VALUE_CHAR, text);
+    const FormatRow* row = RowOfKind(COMUN::FORMAT_KIND);
+    if (row == nullptr) return;
+    const ieee::FormatInfo& f = *row->info;
+    Store(COMUN::VALUE_CHAR, ieee::ScientificText(f, ieee::UlpPattern(f, STORED_PATTERN(row->kind)), false));
     DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, LeftTrim(COMUN::VALUE_CHAR));
     DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, "        ULP(X)");
 }
 
 void SUB_NEAR(DIALOG& dlg, int, int) {
-    const int kind = COMUN::FORMAT_KIND;
-    if (kind != 4 && kind != 8 && kind != 16) return;
+    const FormatRow* row = RowOfKind(COMUN::FORMAT_KIND);
+    if (row == nullptr) return;
+    const ieee::FormatInfo& f = *row->info;
 
     DIALOG_SET_TEXT(dlg, IDC_CURSOR_POS, "");
     bool binary = false;
     DIALOG_GET_LOGICAL(dlg, IDC_BINARY_NEIGHBOURS, binary, INDEX_STATE);
     const bool up = COMUN::PARAM_INDEX == 4;
 
+    const ieee::uint128 x = STORED_PATTERN(row->kind);
+    const ieee::uint128 y = up ? ieee::NextUpPattern(f, x) : ieee::NextDownPattern(f, x);
     std::string cx(128, ' ');
-    switch (kind) {
-        case 4: {
-            const float y = up ? ieee::NEAR4(COMUN::X4) : ieee::NEAR_4(COMUN::X4);
-            Store(cx, binary ? ieee::BitString(y) : ieee::ScientificText(y, false));
-            break;
-        }
-        case 8: {
-            const double y = up ? ieee::NEAR8(COMUN::X8) : ieee::NEAR_8(COMUN::X8);
-            Store(cx, binary ? ieee::BitString(y) : ieee::ScientificText(y, false));
-            break;
-        }
-        default: {
-            const __float128 y = up ? ieee::NEAR16(COMUN::X16) : ieee::NEAR_16(COMUN::X16);
-            Store(cx, binary ? ieee::BitString(y) : ieee::ScientificText(y, false));
-            break;
-        }
-    }
+    Store(cx, binary ? ieee::BitString(f, y) : ieee::ScientificText(f, y, false));
 
+    const size_t bits = static_cast<size_t>(f.bits);
+    const size_t exponentEnd = 1 + static_cast<size_t>(f.exponentBits);
     std::string display(64, ' ');
     NeighbourCaptions captions{};
     if (!binary) {
         Store(display, std::string(LeftTrim(cx)));
         captions = up ? NeighbourCaptions{"      Nearest, > X", "      Nearest, > X"}
                       : NeighbourCaptions{"      Nearest, < X", "      Nearest, < X"};
-    } else if (kind == 4) {
-        // Sign, all 8 exponent bits, all 23 fraction bits.
-        Store(display, Piece(cx, 1, 1) + "_" + Piece(cx, 2, 9) + "_" + Piece(cx, 10, 32));
+    } else if (bits <= 32) {
+        // Short formats: the sign, all exponent bits, all fraction bits.
+        Store(display, Piece(cx, 1, 1) + "_" + Piece(cx, 2, exponentEnd) + "_" + Piece(cx, exponentEnd + 1, bits));
         captions = up ? NeighbourCaptions{"      Nearest > X  (S_Exp_Sig)", "      Nearest > X  (S_Exp_Sig)"}
                       : NeighbourCaptions{"      Nearest < X  (S_Exp_Sig)", "      Nearest < X  (S_Exp_Sig)"};
-    } else if (kind == 8) {
-        // Sign, all 11 exponent bits, the last 16 fraction bits.
-        Store(display, Piece(cx, 1, 1) + "_" + Piece(cx, 2, 12) + "_..." + Piece(cx, 49, 64));
-        captions = up ? NeighbourCaptions{"Nearest > X; Semnificand: ultimii 16 biti",
-                                          "Nearest > X; Significand: last 16 bits"}
-                      : NeighbourCaptions{"Nearest < X, Semnificand: ultimii 16 biti",
-                                          "Nearest < X, Significand: last 16 bits"};
     } else {
-        // Sign, all 15 exponent bits, the last 16 fraction bits.
-        Store(display, Piece(cx, 1, 1) + "_" + Piece(cx, 2, 16) + "_..." + Piece(cx, 113, 128));
-        captions = up ? NeighbourCaptions{"Nearest > X; Semnificand: ultimii 16 biti",
-                                          "Nearest > X; Significand: last 16 bits"}
-                      : NeighbourCaptions{"Nearest < X; Semnificand: ultimii 16 biti",
-                                          "Nearest < X; Significand: last 16 bits"};
+        // The sign, all exponent bits, the last 16 fraction bits.
+        Store(display, Piece(cx, 1, 1) + "_" + Piece(cx, 2, exponentEnd) + "_..." + Piece(cx, bits - 15, bits));
+        if (up)
+            captions = {"Nearest > X; Semnificand: ultimii 16 biti", "Nearest > X; Significand: last 16 bits"};
+        else if (f.kind == ieee::KIND_BINARY64)
+            captions = {"Nearest < X, Semnificand: ultimii 16 biti", "Nearest < X, Significand: last 16 bits"};
+        else
+            captions = {"Nearest < X; Semnificand: ultimii 16 biti", "Nearest < X; Significand: last 16 bits"};
     }
     DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, display);
 

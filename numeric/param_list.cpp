@@ -8,6 +8,7 @@
 
 #include "app/fixed_text.h"
 #include "app/controls.h"
+#include "app/format_rows.h"
 #include "app/state.h"
 #include "numeric/ieee/format_table.h"
 #include "numeric/ieee/scientific_text.h"
@@ -21,37 +22,16 @@ const char* ByLanguage(const char* romanian, const char* english) {
     return COMUN::LANG == 2 ? english : romanian;
 }
 
-int ExponentFieldOf(int formatKind) {
-    switch (formatKind) {
-        case 4: return IDC_EXPONENT_32;
-        case 8: return IDC_EXPONENT_64;
-        case 16: return IDC_EXPONENT_128;
-        default: return 0;
-    }
-}
-
 // The fraction field text(s) of the format, joined (binary128: high part, then low part).
-std::string ReadFraction(DIALOG& dlg, int formatKind) {
-    switch (formatKind) {
-        case 4: {
-            std::string text(23, ' ');
-            DIALOG_GET_TEXT(dlg, IDC_FRACTION_32, text);
-            return text;
-        }
-        case 8: {
-            std::string text(52, ' ');
-            DIALOG_GET_TEXT(dlg, IDC_FRACTION_64, text);
-            return text;
-        }
-        case 16: {
-            std::string high(48, ' ');
-            std::string low(64, ' ');
-            DIALOG_GET_TEXT(dlg, IDC_FRACTION_128_HIGH, high);
-            DIALOG_GET_TEXT(dlg, IDC_FRACTION_128_LOW, low);
-            return high + low;
-        }
-        default: return {};
+std::string ReadFraction(DIALOG& dlg, const FormatRow& row) {
+    std::string fraction;
+    for (const FieldEdit& field : row.Fields()) {
+        if (field.first <= 1) continue;
+        std::string text(static_cast<std::size_t>(field.width), ' ');
+        DIALOG_GET_TEXT(dlg, field.id, text);
+        fraction += text;
     }
+    return fraction;
 }
 
 // Significand text of the last finite datum; a call for a non-finite datum
@@ -79,9 +59,8 @@ void SUB_LIST(DIALOG& dlg, int id, int event) {
             SUB_NEAR(dlg, id, event);
             break;
         case 6: {
-            const char* text = COMUN::FORMAT_KIND == 8    ? "Epsilon = ULP(1.D0)."
-                               : COMUN::FORMAT_KIND == 16 ? "Epsilon = ULP(1.Q0)."
-                                                          : "Epsilon = ULP(1.0).";
+            const ieee::FormatInfo* format = ieee::FormatFor(COMUN::FORMAT_KIND);
+            const char* text = format != nullptr ? format->epsilonText : "Epsilon = ULP(1.0).";
             DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, text);
             DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, "Epsilon");
             break;
@@ -91,11 +70,12 @@ void SUB_LIST(DIALOG& dlg, int id, int event) {
 }
 
 void SUB_EXPONENT(DIALOG& dlg, int, int) {
-    const ieee::FormatInfo* format = ieee::FormatFor(COMUN::FORMAT_KIND);
-    if (format == nullptr) return;
+    const FormatRow* row = RowOfKind(COMUN::FORMAT_KIND);
+    if (row == nullptr) return;
+    const ieee::FormatInfo* format = row->info;
 
     std::string exponentField(static_cast<size_t>(format->exponentBits), ' ');
-    DIALOG_GET_TEXT(dlg, ExponentFieldOf(format->kind), exponentField);
+    DIALOG_GET_TEXT(dlg, row->Exponent().id, exponentField);
     const int e = ieee::RepresentationExponent(format->kind, exponentField,
                                                COMUN::IS_ZERO || COMUN::IS_SUBNORMAL);
     DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, std::to_string(e));
@@ -112,10 +92,11 @@ void SUB_EXPONENT(DIALOG& dlg, int, int) {
 }
 
 void SUB_FRACTION(DIALOG& dlg, int, int) {
-    const ieee::FormatInfo* format = ieee::FormatFor(COMUN::FORMAT_KIND);
-    if (format == nullptr) return;
+    const FormatRow* row = RowOfKind(COMUN::FORMAT_KIND);
+    if (row == nullptr) return;
+    const ieee::FormatInfo* format = row->info;
 
-    const std::string fraction = ReadFraction(dlg, format->kind);
+    const std::string fraction = ReadFraction(dlg, *row);
     std::string& display = SignificandDisplay();
     if (COMUN::IS_FINITE) {
         const bool hiddenOne = !(COMUN::IS_SUBNORMAL || COMUN::IS_ZERO);

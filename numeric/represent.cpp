@@ -1,9 +1,10 @@
-// The representation update: one callback for the value field, the ten bit
-// edits, the format radios, the bulk buttons and the language radios. The
+// The representation update: one callback for the value field, the bit edits
+// of every format, the format radios, the bulk buttons and the language radios. The
 // control id alone chooses what the action means.
 #include "numeric/represent.h"
 
 #include "app/controls.h"
+#include "app/format_rows.h"
 #include "app/format_select.h"
 #include "app/state.h"
 #include "editing/bulk_ops.h"
@@ -11,6 +12,7 @@
 #include "editing/validate.h"
 #include "numeric/decode.h"
 #include "numeric/encode.h"
+#include "numeric/stored_display.h"
 #include "text/captions.h"
 
 namespace {
@@ -31,54 +33,43 @@ void TypedValue(DIALOG& dlg, int id, int event) {
 
     const auto last = VALUE_CHAR.find_last_not_of(' ');
     const std::size_t length = (last == std::string::npos) ? 0 : last + 1;
-    if (length < 3) return;
+    if (length < 3) {
+        FORGET_TYPED_NUMBER();
+        CLEAR_STORED_VALUE(dlg);
+        return;
+    }
 
     ISINFINITY_OR_NAN();
     if (IS_NAN || IS_INFINITY) {
+        FORGET_TYPED_NUMBER();
         SETEDITSFORINFINITY_NAN(dlg, id, event);
     } else {
         BITSFROMVALUE(dlg, id, event);
     }
-}
-
-enum class Group { None, Binary32, Binary64, Binary128 };
-
-Group GroupOf(int id) {
-    switch (id) {
-        case IDC_SIGN_32:
-        case IDC_EXPONENT_32:
-        case IDC_FRACTION_32:
-            return Group::Binary32;
-        case IDC_SIGN_64:
-        case IDC_EXPONENT_64:
-        case IDC_FRACTION_64:
-            return Group::Binary64;
-        case IDC_SIGN_128:
-        case IDC_EXPONENT_128:
-        case IDC_FRACTION_128_HIGH:
-        case IDC_FRACTION_128_LOW:
-            return Group::Binary128;
-        default:
-            return Group::None;
-    }
+    // What the fields now hold, shown at once: exactly what was stored.
+    SHOW_FIELDS_PATTERN(dlg);
 }
 
 // A bit edit changed (every keystroke): show the caret position, check and
-// repair the group's fields, decode the current format and show the value.
-void EditedBits(DIALOG& dlg, int id, int event, Group group) {
+// repair the row's fields, decode the current format and show the value.
+void EditedBits(DIALOG& dlg, int id, int event, const FormatRow& row) {
     DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, "");
     DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, "");
-    if (group != Group::Binary32) DIALOG_SET_LOGICAL(dlg, IDC_PARAM_LIST, false, INDEX_ENABLE);
+    // binary64 and binary128 edits keep the list disabled while they are checked.
+    if (row.kind == ieee::KIND_BINARY64 || row.kind == ieee::KIND_BINARY128)
+        DIALOG_SET_LOGICAL(dlg, IDC_PARAM_LIST, false, INDEX_ENABLE);
 
     SHOWCURSORPOSITION_FIELD(dlg, id, event);
-    switch (group) {
-        case Group::Binary32: CHECK_BITEDITS_4(dlg, id, event); break;
-        case Group::Binary64: CHECK_BITEDITS_8(dlg, id, event); break;
-        case Group::Binary128: CHECK_BITEDITS_16(dlg, id, event); break;
-        case Group::None: break;
+    switch (row.kind) {
+        case ieee::KIND_BINARY32: CHECK_BITEDITS_4(dlg, id, event); break;
+        case ieee::KIND_BINARY64: CHECK_BITEDITS_8(dlg, id, event); break;
+        case ieee::KIND_BINARY128: CHECK_BITEDITS_16(dlg, id, event); break;
+        default: CHECK_BITEDITS_ROW(row.kind, dlg, id, event); break;
     }
+    FORGET_TYPED_NUMBER();
     GETEDITSANDRETRIEVEREAL(dlg, id, event);
     OUTPUTVALUE(dlg, id, event);
+    SHOW_STORED_VALUE(dlg);
 }
 
 }  // namespace
@@ -87,11 +78,6 @@ void SUB_REPRESENT(DIALOG& dlg, int id, int event) {
     switch (id) {
         case IDC_VALUE:
             TypedValue(dlg, id, event);
-            return;
-        case IDC_FORMAT_32:
-        case IDC_FORMAT_64:
-        case IDC_FORMAT_128:
-            FORMAT_CLICK(dlg, id, event);
             return;
         case IDC_ZEROS:
         case IDC_ONES:
@@ -105,6 +91,10 @@ void SUB_REPRESENT(DIALOG& dlg, int id, int event) {
         default:
             break;
     }
-    const Group group = GroupOf(id);
-    if (group != Group::None) EditedBits(dlg, id, event, group);
+    const FormatRow* row = RowOfControl(id);
+    if (row == nullptr) return;
+    if (row->radio == id)
+        FORMAT_CLICK(dlg, id, event);
+    else
+        EditedBits(dlg, id, event, *row);
 }

@@ -13,6 +13,7 @@
 #include "app/controls.h"
 #include "app/state.h"
 #include "numeric/classify.h"
+#include "numeric/stored_display.h"
 
 namespace {
 
@@ -45,6 +46,21 @@ constexpr std::array<TitleSlot, kUsedTitleSlots> kTitleSlotsTable{{
     {IDC_CURSOR_POS_CAPTION2, "Pozitie (Modificare /Actualizare)", "Position\n(Change/Update)"},
     {IDC_FIELD_WIDTH_CAPTION, "Latime camp", "Field Width"},
     {IDC_ABOUT, "DESPRE", "ABOUT"},
+}};
+
+// The captions of the controls beyond the thirteen: the second format
+// heading and the stored value group. Set with the others at every switch.
+constexpr std::array<TitleSlot, 10> kAddedCaptions{{
+    {IDC_FORMAT_CAPTION2, "Biti     (Nume)", "Bits     (Name)"},
+    {IDC_GROUP_STORED, "Valoarea stocata", "Stored Value"},
+    {IDC_EXACT_CAPTION, "Valoarea exacta", "Exact value"},
+    {IDC_ERROR_CAPTION, "Eroarea conversiei (tastat - stocat)", "Conversion error (typed - stored)"},
+    {IDC_ERROR_ULP_CAPTION, "In ULP", "In ULPs"},
+    {IDC_ERROR_REL_CAPTION, "Eroarea relativa", "Relative error"},
+    {IDC_HEX_CAPTION, "Cuvant hexazecimal (editabil)", "Hexadecimal word (editable)"},
+    {IDC_SHORTEST_CAPTION, "Cel mai scurt text exact la recitire", "Shortest round-trip text"},
+    {IDC_STEP_DOWN, "X-  (Alt+Jos)", "X-  (Alt+Down)"},
+    {IDC_STEP_UP, "X+  (Alt+Sus)", "X+  (Alt+Up)"},
 }};
 
 constexpr std::size_t kSummaryLength = 180;
@@ -141,6 +157,8 @@ void SETTITLES(DIALOG& dlg, int, int) {
         const int index = control == IDC_BINARY_NEIGHBOURS ? INDEX_TITLE : INDEX_DEFAULT;
         DIALOG_SET_TEXT(dlg, control, RightTrim(TITLE[slot][lang]), index);
     }
+    for (const TitleSlot& added : kAddedCaptions)
+        DIALOG_SET_TEXT(dlg, added.control, lang == 1 ? added.english : added.romanian);
 }
 
 void INITIALIZE_STATIC_2() {
@@ -192,4 +210,7 @@ void LANGUAGE_SWITCH(DIALOG& dlg, int id, int event) {
     int selected = 0;
     DIALOG_GET_INT(dlg, IDC_PARAM_LIST, selected, 1);
     if (selected == 2) DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, kSignificandWord[lang]);
+
+    // The stored value group's own words (an infinity or a NaN named in the exact value box).
+    REFRESH_STORED_LANGUAGE(dlg);
 }

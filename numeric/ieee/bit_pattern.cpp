@@ -67,6 +67,7 @@ __float128 QuadFromBits(uint128 bits) { return std::bit_cast<__float128>(bits); 
 std::string BitString(float x) { return BitsToText(Bits(x), 32); }
 std::string BitString(double x) { return BitsToText(Bits(x), 64); }
 std::string BitString(__float128 x) { return BitsToText(Bits(x), 128); }
+std::string BitString(const FormatInfo& f, uint128 bits) { return BitsToText(bits & f.patternMask(), f.bits); }
 
 uint128 UnsignedFromDigits(std::string_view digits) { return DigitsValue<uint128>(digits); }
 

@@ -16,6 +16,8 @@ __extension__ typedef unsigned __int128 uint128;
 std::string BitString(float x);
 std::string BitString(double x);
 std::string BitString(__float128 x);
+// The same for a pattern of any format of the table: exactly f.bits characters.
+std::string BitString(const FormatInfo& f, uint128 bits);
 
 // Reads `digits` as one binary number: every character other than '0' and '1'
 // (blanks, anything else) is skipped, the remaining digits form the number

@@ -1,0 +1,197 @@
+// The stored value group: what the datum of the current format really is,
+// written exactly, and the two ways of changing it from the group (a typed
+// hexadecimal word, a step to a neighbour). Texts are picked by LANG when
+// they are written, like every other two-language text of the program.
+#include "numeric/stored_display.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/controls.h"
+#include "app/format_rows.h"
+#include "app/state.h"
+#include "dialog/platform.h"
+#include "numeric/decode.h"
+#include "numeric/ieee/bit_pattern.h"
+#include "numeric/ieee/spacing.h"
+#include "numeric/ieee/stored_value.h"
+
+namespace {
+
+// The longest hexadecimal word read from the field: a paste longer than the
+// edit's own limit is refused as too long before it is read.
+constexpr int kLongestHexText = 1 << 17;
+
+const char* ByLanguage(const char* romanian, const char* english) { return COMUN::LANG == 2 ? english : romanian; }
+
+std::string HexDigits(ieee::uint128 value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string out;
+    do {
+        out.insert(out.begin(), kDigits[static_cast<unsigned>(value & 0xF)]);
+        value >>= 4;
+    } while (value != 0);
+    return out;
+}
+
+// What the exact value box says of a pattern that is no finite number.
+std::string SpecialValueText(const ieee::FormatInfo& f, ieee::uint128 bits) {
+    const bool negative = ieee::IsNegative(f, bits);
+    if (ieee::IsInfinityPattern(f, bits))
+        return negative ? ByLanguage("-Infinit", "-Infinity") : ByLanguage("+Infinit", "+Infinity");
+    const ieee::NaNDetails nan = ieee::NaNDetailsOf(f, bits);
+    std::string text = nan.quiet ? ByLanguage("NaN linistit", "Quiet NaN") : ByLanguage("NaN semnalizator", "Signalling NaN");
+    text += ByLanguage(", semn ", ", sign ");
+    text += negative ? "-" : "+";
+    text += ByLanguage(", sarcina utila 0x", ", payload 0x");
+    text += HexDigits(nan.payload);
+    return text;
+}
+
+// The pattern the fields of `row` hold, by the decoding's rule (the
+// non-blank bits of the whole string, in order, form the number).
+ieee::uint128 FieldsPattern(DIALOG& dlg, const FormatRow& row) {
+    std::string whole;
+    for (const FieldEdit& field : row.Fields()) {
+        std::string text(static_cast<std::size_t>(field.width), ' ');
+        if (!DIALOG_GET_TEXT(dlg, field.id, text)) text.assign(static_cast<std::size_t>(field.width), ' ');
+        whole += text;
+    }
+    return ieee::UnsignedFromDigits(whole) & row.info->patternMask();
+}
+
+void SetFields(DIALOG& dlg, const FormatRow& row, ieee::uint128 pattern) {
+    const std::string whole = ieee::BitString(*row.info, pattern);
+    for (const FieldEdit& field : row.Fields())
+        DIALOG_SET_TEXT(dlg, field.id, std::string_view(whole).substr(static_cast<std::size_t>(field.first),
+                                                                       static_cast<std::size_t>(field.width)));
+}
+
+void Show(DIALOG& dlg, const FormatRow& row, ieee::uint128 pattern, bool writeHex) {
+    using namespace COMUN;
+    const ieee::FormatInfo& f = *row.info;
+    const bool finite = ieee::IsFinitePattern(f, pattern);
+    DIALOG_SET_TEXT(dlg, IDC_EXACT_VALUE, finite ? ieee::ExactDecimalText(f, pattern) : SpecialValueText(f, pattern));
+
+    ieee::ConversionError error;
+    if (finite && TYPED_NUMBER.valid && TYPED_NUMBER.kind == row.kind && TYPED_NUMBER.pattern == pattern)
+        error = ieee::ConversionErrorOf(f, TYPED_NUMBER.number, pattern);
+    DIALOG_SET_TEXT(dlg, IDC_ERROR_VALUE, error.exact);
+    DIALOG_SET_TEXT(dlg, IDC_ERROR_ULP, error.ulps.empty() ? std::string() : error.ulps + " ULP");
+    DIALOG_SET_TEXT(dlg, IDC_ERROR_REL, error.relative);
+
+    if (writeHex) {
+        HEX_ACCEPTED = ieee::HexWord(f, pattern);
+        DIALOG_SET_TEXT(dlg, IDC_HEX, HEX_ACCEPTED);
+    }
+    DIALOG_SET_TEXT(dlg, IDC_SHORTEST, ieee::ShortestText(f, pattern));
+    DIALOG_SET_TEXT(dlg, IDC_HEXFLOAT, ieee::HexFloatText(f, pattern));
+    STORED_SHOWN = {true, row.kind, pattern};
+}
+
+// After the fields of the current format got a new pattern from the group:
+// the displays of the datum are brought up to date as after an edit of the
+// bits (the parameter shown belonged to the old datum).
+void DecodeNewPattern(DIALOG& dlg, int id, int event, const FormatRow& row, bool writeHex) {
+    DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, "");
+    DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, "");
+    FORGET_TYPED_NUMBER();
+    GETEDITSANDRETRIEVEREAL(dlg, id, event);
+    OUTPUTVALUE(dlg, id, event);
+    Show(dlg, row, STORED_PATTERN(row.kind), writeHex);
+}
+
+void ShowHexError(const ieee::FormatInfo& f, ieee::HexStatus status) {
+    std::string text;
+    if (status == ieee::HexStatus::BadCharacter) {
+        text = ByLanguage("Cuvant hexazecimal invalid !\n(Sunt permise doar cifrele 0-9 si A-F)",
+                          "Invalid hexadecimal word !\n(Only the digits 0-9 and A-F are allowed)");
+    } else {
+        text = ByLanguage("Prea multe cifre hexazecimale !\n(Formatul ", "Too many hexadecimal digits !\n(The ");
+        text += f.name;
+        text += ByLanguage(" are ", " format has ");
+        text += std::to_string(f.hexDigits());
+        text += ByLanguage(" cifre)", " digits)");
+    }
+    platform::MessageBoxA(nullptr, text, ByLanguage("Eroare", "Error"), platform::MB_OK | platform::MB_ICONEXCLAMATION);
+}
+
+}  // namespace
+
+void SHOW_STORED_VALUE(DIALOG& dlg) {
+    const FormatRow* row = RowOfKind(COMUN::FORMAT_KIND);
+    if (row == nullptr) return;
+    Show(dlg, *row, STORED_PATTERN(row->kind), true);
+}
+
+void SHOW_FIELDS_PATTERN(DIALOG& dlg) {
+    const FormatRow* row = RowOfKind(COMUN::FORMAT_KIND);
+    if (row == nullptr) return;
+    Show(dlg, *row, FieldsPattern(dlg, *row), true);
+}
+
+void CLEAR_STORED_VALUE(DIALOG& dlg) {
+    for (int id : {IDC_EXACT_VALUE, IDC_ERROR_VALUE, IDC_ERROR_ULP, IDC_ERROR_REL, IDC_HEX, IDC_SHORTEST, IDC_HEXFLOAT})
+        DIALOG_SET_TEXT(dlg, id, "");
+    COMUN::HEX_ACCEPTED.clear();
+    COMUN::STORED_SHOWN = {};
+}
+
+void REFRESH_STORED_LANGUAGE(DIALOG& dlg) {
+    const COMUN::ShownPattern shown = COMUN::STORED_SHOWN;
+    const FormatRow* row = RowOfKind(shown.kind);
+    if (!shown.valid || row == nullptr || ieee::IsFinitePattern(*row->info, shown.pattern)) return;
+    DIALOG_SET_TEXT(dlg, IDC_EXACT_VALUE, SpecialValueText(*row->info, shown.pattern));
+}
+
+void REMEMBER_TYPED_NUMBER(int kind, ieee::uint128 pattern) {
+    COMUN::TypedOrigin origin;
+    if (ieee::ExactTypedNumber(COMUN::VALUE_CHAR, origin.number)) {
+        origin.valid = true;
+        origin.kind = kind;
+        origin.pattern = pattern;
+    }
+    COMUN::TYPED_NUMBER = origin;
+}
+
+void FORGET_TYPED_NUMBER() { COMUN::TYPED_NUMBER = {}; }
+
+void HEX_EDITED(DIALOG& dlg, int id, int event) {
+    const FormatRow* row = RowOfKind(COMUN::FORMAT_KIND);
+    if (row == nullptr) return;
+    int length = 0;
+    DIALOG_GET_INT(dlg, IDC_HEX, length, INDEX_TEXTLENGTH);
+    std::string text(static_cast<std::size_t>(std::clamp(length, 0, kLongestHexText)), ' ');
+    DIALOG_GET_TEXT(dlg, IDC_HEX, text);
+
+    ieee::uint128 pattern = 0;
+    const ieee::HexStatus status = length > kLongestHexText ? ieee::HexStatus::TooManyDigits
+                                                            : ieee::ReadHexWord(*row->info, text, pattern);
+    switch (status) {
+    case ieee::HexStatus::Empty:
+        return;  // nothing to read yet (the user cleared the field to type a word)
+    case ieee::HexStatus::BadCharacter:
+    case ieee::HexStatus::TooManyDigits:
+        ShowHexError(*row->info, status);
+        DIALOG_SET_TEXT(dlg, IDC_HEX, COMUN::HEX_ACCEPTED);
+        return;
+    case ieee::HexStatus::Ok:
+        break;
+    }
+    COMUN::HEX_ACCEPTED = text;
+    SetFields(dlg, *row, pattern);
+    DecodeNewPattern(dlg, id, event, *row, false);
+}
+
+void STEP_CLICK(DIALOG& dlg, int id, int event) {
+    const FormatRow* row = RowOfKind(COMUN::FORMAT_KIND);
+    if (row == nullptr || (id != IDC_STEP_UP && id != IDC_STEP_DOWN)) return;
+    const ieee::uint128 pattern = FieldsPattern(dlg, *row);
+    // A NaN has no neighbours; nextUp of +Infinity (nextDown of -Infinity) is itself.
+    if (ieee::IsNaNPattern(*row->info, pattern)) return;
+    const ieee::uint128 next = id == IDC_STEP_UP ? ieee::NextUpPattern(*row->info, pattern)
+                                                 : ieee::NextDownPattern(*row->info, pattern);
+    if (next == pattern) return;
+    SetFields(dlg, *row, next);
+    DecodeNewPattern(dlg, id, event, *row, true);
+}
