@@ -499,7 +499,7 @@ bool ExactTypedNumber(std::string_view text, TypedDecimal& out) {
     TypedDecimal typed;
     typed.negative = s.negative;
     if (g.zero) {
-        typed.digits = "0";
+        typed.digits.push_back('0');
     } else {
         typed.digits.reserve(static_cast<size_t>(g.lastSignificant - g.firstSignificant + 1));
         int64_t index = 0;
