@@ -92,9 +92,11 @@ bool DIALOG_SET_TEXT(DIALOG& dlg, int id, std::string_view text, int index) {
     }
     if (c->def->kind == Kind::IconPicture || c->def->kind == Kind::BitmapPicture) return false;
     if (c->widget) PullFromWidget(*c);
+    const bool changed = c->text != value;
     c->text = value;
     PushText(*c);
-    if (c->widget && c->def->kind != Kind::Edit && c->def->kind != Kind::TextBox) WidenForCaption(c->widget);
+    // A caption that changed is fitted afresh; an unchanged one stays as it is.
+    if (changed && c->widget && c->def->kind != Kind::Edit && c->def->kind != Kind::TextBox) FitCaptions(c->widget->window());
     return true;
 }
 

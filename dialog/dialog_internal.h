@@ -107,7 +107,8 @@ struct BaseUnits {
 };
 BaseUnits UnitsOf(const QFont& font);
 void FitBitEdit(OrvaneEdit* edit, int digits);
-void WidenForCaption(QWidget* w);
+// Fits every caption of a window afresh from the layout's rectangles (see caption_fit.cpp).
+void FitCaptions(QWidget* window);
 
 // ---- Windows (window_builder.cpp)
 // Gives push button `c` its keyboard shortcut in its window (replacing an earlier one).

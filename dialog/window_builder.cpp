@@ -193,6 +193,8 @@ bool CreateWindow(DialogImpl* impl, QWidget* parent) {
     window->setFont(font);
     const BaseUnits u = UnitsOf(font);
     impl->window = window;
+    window->setFixedSize(u.px(layout.w), u.py(layout.h));
+    window->setProperty("layoutSize", window->size());
 
     std::map<int, QButtonGroup*> groups;
     std::vector<QWidget*> frames;
@@ -212,8 +214,7 @@ bool CreateWindow(DialogImpl* impl, QWidget* parent) {
     }
     // Group boxes lie under the controls they frame.
     for (QWidget* frame : frames) frame->lower();
-    window->setFixedSize(u.px(layout.w), u.py(layout.h));
-    for (QWidget* w : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) WidenForCaption(w);
+    FitCaptions(window);
     window->setWindowTitle(FromWindows1252(impl->title));
     if (impl->windowIcon) window->setWindowIcon(impl->windowIcon->icon);
     if (layout.flags & layouts::CENTERED) {
