@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -48,6 +49,7 @@ QPoint ClickPoint(QWidget* w) {
 std::string ShownText(QWidget* w) {
     if (!w) return {};
     if (auto* e = qobject_cast<QLineEdit*>(w)) return ToWindows1252(e->text());
+    if (auto* box = qobject_cast<QPlainTextEdit*>(w)) return ToWindows1252(box->toPlainText());
     if (auto* l = qobject_cast<QLabel*>(w)) {
         const QVariant raw = l->property("windowsText");
         if (raw.isValid()) {

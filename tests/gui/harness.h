@@ -39,7 +39,7 @@ QWidget* Widget(int id);               // control of the main dialog (DLG_MAIN)
 QWidget* Widget(DIALOG& dlg, int id);  // control of another dialog (nullptr if its window is not open)
 QWidget* Window(DIALOG& dlg);          // top-level window of a record (nullptr if not open)
 QLineEdit* Edit(int id);               // edit of the main dialog
-// What a control shows, as Windows-1252 bytes: edit text, caption of a static,
+// What a control shows, as Windows-1252 bytes: edit or text box text, caption of a static,
 // group box, button, radio or check box; for a list box its items joined by '\n'.
 // Line breaks of a static come back as the program wrote them (CR LF ...) as
 // long as the label shows exactly those lines.
