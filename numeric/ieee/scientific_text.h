@@ -27,14 +27,18 @@ std::string ScientificText(const FormatInfo& f, uint128 bits, bool plusSign);
 
 // Significand display: the value of the significand field with or without the
 // hidden 1, written with one digit before the point (0 only for a zero
-// significand), 7 / 15 / 33 digits after it, 'E', exponent sign and two
-// exponent digits; no sign, no blanks. `fraction` is the fraction field text
-// (23, 52 or 112 characters; for binary128 the high and low parts joined),
-// read as an unsigned binary number by UnsignedFromDigits's rule and scaled
-// exactly into [0, 1). Examples: "1.5000000E+00",
-// "5.000000000000000000000000000000000E-01". Empty for any other kind.
-// Only the low-order 23 / 52 / 112 bits of the number are used, so the scaled
-// fraction always lies in [0, 1). The texts do not depend on the C locale.
+// significand), the format's significand digits after it (7 / 15 / 33 for
+// binary32 / binary64 / binary128, 4 for binary16, 3 for bfloat16), 'E',
+// exponent sign and two exponent digits; no sign, no blanks. `fraction` is
+// the fraction field text (23, 52, 112, 10 or 7 characters; for binary128
+// the 48-character high part and the 64-character low part joined), read as
+// an unsigned binary number by UnsignedFromDigits's rule and scaled exactly
+// into [0, 1). The two binary128 parts are two numbers, f = H * 2^-48 +
+// L * 2^-112, each read on its own, so a blank in the low part never moves
+// the high bits. Only the low-order bits of the field's width are used, so
+// the scaled fraction always lies in [0, 1). Examples: "1.5000000E+00",
+// "5.000000000000000000000000000000000E-01". Empty for an unknown kind. The
+// texts do not depend on the C locale.
 std::string SignificandText(int formatKind, std::string_view fraction, bool hiddenOne);
 
 }  // namespace ieee

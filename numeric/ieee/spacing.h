@@ -31,9 +31,9 @@ __float128 NEAR16(const __float128& x);
 __float128 NEAR_16(const __float128& x);
 
 // Representation exponent E from the exponent field text (read as an unsigned
-// binary number by UnsignedFromDigits's rule, low-order 8 / 11 / 15 bits
-// kept): stored exponent - bias, or Emin when zeroOrSubnormal. 0 for an
-// unknown format kind.
+// binary number by UnsignedFromDigits's rule, the low-order bits of the
+// format's exponent width kept): stored exponent - bias, or Emin when
+// zeroOrSubnormal. 0 for an unknown format kind.
 int RepresentationExponent(int formatKind, std::string_view exponentField, bool zeroOrSubnormal);
 
 }  // namespace ieee
