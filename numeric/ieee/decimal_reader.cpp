@@ -17,7 +17,6 @@
 #include <string>
 #include <type_traits>
 #include <utility>
-#include <vector>
 
 #include <mpfr.h>
 
@@ -266,31 +265,16 @@ ReadStatus ConvertCharconv(const Scan& s, T& magnitude) {
 }
 
 // Decimal digits of 5^16495, so that 5^16495 * 10^-16495 is exactly 2^-16495,
-// half the smallest binary128 subnormal. Built once, on first need, in base 10^9.
+// half the smallest binary128 subnormal. Built once, on first need.
 const std::string& HalfSmallestQuadSubnormalDigits() {
     static const std::string digits = [] {
-        std::vector<uint32_t> limbs{1};  // little-endian, base 10^9
-        const auto multiply = [&limbs](uint64_t factor) {
-            uint64_t carry = 0;
-            for (uint32_t& limb : limbs) {
-                const uint64_t v = limb * factor + carry;
-                limb = static_cast<uint32_t>(v % 1'000'000'000u);
-                carry = v / 1'000'000'000u;
-            }
-            while (carry != 0) {
-                limbs.push_back(static_cast<uint32_t>(carry % 1'000'000'000u));
-                carry /= 1'000'000'000u;
-            }
-        };
-        int remaining = 16495;
-        for (; remaining >= 13; remaining -= 13) multiply(1'220'703'125u);  // 5^13
-        for (; remaining > 0; --remaining) multiply(5);
-        std::string out = std::to_string(limbs.back());
-        for (size_t i = limbs.size() - 1; i-- > 0;) {
-            const std::string part = std::to_string(limbs[i]);
-            out.append(9 - part.size(), '0');
-            out += part;
-        }
+        mpz_t power;
+        mpz_init(power);
+        mpz_ui_pow_ui(power, 5, 16495);
+        std::string out(mpz_sizeinbase(power, 10) + 1, '\0');
+        mpz_get_str(out.data(), 10, power);
+        out.resize(std::char_traits<char>::length(out.c_str()));
+        mpz_clear(power);
         return out;
     }();
     return digits;
