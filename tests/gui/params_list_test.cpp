@@ -119,6 +119,10 @@ TEST_F(ParamList, SignificandFromTheFractionField) {
          "1.000000000000001776356839400250465E+00"},
         {"binary128 smallest subnormal", 16, Pattern(16, "1", Z(15), Z(111) + "1"),
          "1.925929944387235853055977942584927E-34"},
+        // The high and low parts are two numbers: a blank ending the low part
+        // does not move the high bits.
+        {"binary128 low part one bit short", 16, Pattern(16, "0", "0" + O(14), "1" + Z(47) + Z(63)),
+         "1.500000000000000000000000000000000E+00"},
     };
     for (const SignificandCase& c : cases) {
         SCOPED_TRACE(c.name);
