@@ -96,7 +96,10 @@ bool DIALOG_SET_TEXT(DIALOG& dlg, int id, std::string_view text, int index) {
     c->text = value;
     PushText(*c);
     // A caption that changed is fitted afresh; an unchanged one stays as it is.
-    if (changed && c->widget && c->def->kind != Kind::Edit && c->def->kind != Kind::TextBox) FitCaptions(c->widget->window());
+    if (changed && c->widget && c->def->kind != Kind::Edit && c->def->kind != Kind::TextBox) {
+        FitCaptions(c->widget->window());
+        if (c->def->kind == Kind::Static) CaptionChanged(impl, id);
+    }
     return true;
 }
 

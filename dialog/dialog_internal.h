@@ -120,6 +120,16 @@ void CancelRequested(DialogImpl* impl);
 void SetInitialFocus(QWidget* window);
 void RaiseAndActivate(QWidget* window);
 
+// ---- Assistive technology (accessibility.cpp)
+// Radios are told as radio buttons; installed once, before the first window.
+void InstallAccessibility();
+// Name (from the caption beside it) and description of one control.
+void ApplyAccessibleText(DialogImpl* impl, ControlState& c);
+// The caption `captionId` changed: the controls it names follow it.
+void CaptionChanged(DialogImpl* impl, int captionId);
+// The layout's tab order, where it has one.
+void ApplyTabOrder(DialogImpl* impl);
+
 // ---- Repainting (repaint.cpp)
 void Flush(DialogImpl* impl);
 

@@ -9,6 +9,8 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPainter>
 #include <QPointer>
 #include <QStyle>
@@ -64,6 +66,12 @@ protected:
         QLineEdit::keyPressEvent(event);
     }
     void inputMethodEvent(QInputMethodEvent* event) override {
+        // A read-only edit changes only when the program writes it: text
+        // from an input method is refused like typed text.
+        if (isReadOnly()) {
+            event->accept();
+            return;
+        }
         if (digitsOnly() && !event->commitString().isEmpty()) {
             QString digits;
             for (QChar ch : event->commitString())
@@ -83,6 +91,40 @@ private:
     bool digitsOnly() const;
     QPointer<OrvaneDialog> window_;
     int index_;
+};
+
+// A read-only text of several lines: selectable and copyable, never changed
+// by the user (not by an input method either).
+class OrvaneTextBox : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        if (isReadOnly()) {
+            event->accept();
+            return;
+        }
+        QPlainTextEdit::inputMethodEvent(event);
+    }
+};
+
+// A single-selection list box as on the classic platform: a click (with any
+// modifier) or a key chooses an entry, none removes the selection; only the
+// program clears it.
+class OrvaneList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override {
+        const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+        if (selectionMode() != QAbstractItemView::SingleSelection) return command;
+        if (!index.isValid()) return QItemSelectionModel::NoUpdate;
+        if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+            return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+        return command;
+    }
 };
 
 // Clears a flag at every mouse press, before the list handles the press.

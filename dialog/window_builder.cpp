@@ -55,7 +55,7 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
         w = new QGroupBox(window);
         break;
     case Kind::TextBox: {
-        auto* box = new QPlainTextEdit(window);
+        auto* box = new OrvaneTextBox(window);
         box->setReadOnly(true);
         box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -86,7 +86,10 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
     case Kind::CheckBox: {
         QAbstractButton* button = d.kind == Kind::CheckBox ? static_cast<QAbstractButton*>(new QCheckBox(window))
                                                            : static_cast<QAbstractButton*>(new QRadioButton(window));
-        if (d.kind == Kind::RadioButton) button->setAutoExclusive(false);
+        if (d.kind == Kind::RadioButton) {
+            button->setAutoExclusive(false);
+            button->setProperty("dialogRadio", true);  // read as a radio button all the same
+        }
         QObject::connect(button, &QAbstractButton::clicked, button, [window, id]() {
             DialogImpl* impl = window->impl;
             if (!impl) return;
@@ -98,7 +101,7 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
         break;
     }
     case Kind::ListBox: {
-        auto* list = new QListWidget(window);
+        auto* list = new OrvaneList(window);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setVerticalScrollBarPolicy((d.style & layouts::VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -181,6 +184,7 @@ void ApplyShortcut(ControlState& c) {
 bool CreateWindow(DialogImpl* impl, QWidget* parent) {
     if (!QApplication::instance()) return false;
     ProgramChange guard;
+    InstallAccessibility();
     const LayoutDef& layout = *impl->layout;
     auto* window = new OrvaneDialog(impl, parent);
     Qt::WindowFlags flags = (parent ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -215,6 +219,8 @@ bool CreateWindow(DialogImpl* impl, QWidget* parent) {
     // Group boxes lie under the controls they frame.
     for (QWidget* frame : frames) frame->lower();
     FitCaptions(window);
+    for (ControlState& c : impl->controls) ApplyAccessibleText(impl, c);
+    ApplyTabOrder(impl);
     window->setWindowTitle(FromWindows1252(impl->title));
     if (impl->windowIcon) window->setWindowIcon(impl->windowIcon->icon);
     if (layout.flags & layouts::CENTERED) {

@@ -113,8 +113,8 @@ const ControlDef kMain[] = {
 const ControlDef kAbout[] = {
     {1, "IDOK", K::PushButton, "OK", 137, 80, 30, 12, DEFAULT_BUTTON | FLAT, 0, nullptr, 0, 0},
     {2, "IDCANCEL", K::PushButton, "Cancel", 7, 80, 32, 12, FLAT | HIDDEN, 0, nullptr, 0, 0},
-    {1022, "IDC_ABOUT_HEADING", K::Static, "", 7, 7, 160, 36, SUNKEN_EDGE, 0, "About heading", 0, 0},
-    {1023, "IDC_ABOUT_AUTHOR", K::Static, "", 7, 49, 160, 21, SUNKEN_EDGE, 0, "Author", 0, 0},
+    {1022, "IDC_ABOUT_HEADING", K::Static, "", 7, 7, 160, 36, SUNKEN_EDGE, 0, nullptr, 0, 0},
+    {1023, "IDC_ABOUT_AUTHOR", K::Static, "", 7, 49, 160, 21, SUNKEN_EDGE, 0, nullptr, 0, 0},
     {ID_STATIC, "IDC_STATIC", K::IconPicture, "", 79, 77, 20, 20, CENTER_IMAGE, 0, "Program picture", 104, 0},
 };
 
@@ -123,7 +123,7 @@ const ControlDef kInfo[] = {
     {2, "IDCANCEL", K::PushButton, "Cancel", 8, 145, 34, 13, HIDDEN, 0, nullptr, 0, 0},
     {ID_STATIC, "IDC_STATIC", K::BitmapPicture, "", 13, 14, 118, 53, CENTER_IMAGE, 0,
      "Number line: X-, X and X+ with ulp(x-) and ulp(x)", 113, 0},
-    {1049, "IDC_INFO_TEXT", K::Static, "", 38, 74, 68, 58, 0, 0, "ULP and neighbour formulas", 0, 0},
+    {1049, "IDC_INFO_TEXT", K::Static, "", 38, 74, 68, 58, 0, 0, nullptr, 0, 0},
     {ID_STATIC, "IDC_STATIC", K::GroupBox, "ULP, X+, and  X-", 7, 3, 130, 137, 0, 0, nullptr, 0, 0},
 };
 
@@ -139,6 +139,55 @@ const ControlDef kSummary[] = {
     {1053, "IDC_SUMMARY_TEXT_7", K::Static, "Static", 22, 268, 220, 18, 0, 0, nullptr, 0, 0},
     {ID_STATIC, "IDC_STATIC", K::GroupBox, "", 10, 3, 240, 292, 0, 0, nullptr, 0, 0},
     {1041, "IDC_SAVE", K::PushButton, "Save to File", 9, 299, 39, 12, FLAT, 0, nullptr, 0, 0},
+};
+
+// Captions that name the displays beside them, and what each bit field holds.
+const AccessibleDef kMainAccessible[] = {
+    {1036, 1054, nullptr},  // IDC_DATA_TYPE: IDC_DATA_TYPE_CAPTION
+    {1008, 1040, nullptr},  // IDC_PARAM_VALUE: IDC_PARAM_CAPTION
+    {1044, 1057, nullptr},  // IDC_PARAM_LIST: IDC_PARAM_LIST_CAPTION
+    {1019, 1058, nullptr},  // IDC_CURSOR_POS: IDC_CURSOR_POS_CAPTION
+    {1020, 1060, nullptr},  // IDC_FIELD_WIDTH: IDC_FIELD_WIDTH_CAPTION
+    {1072, 1071, nullptr},  // IDC_EXACT_VALUE: IDC_EXACT_CAPTION
+    {1074, 1073, nullptr},  // IDC_ERROR_VALUE: IDC_ERROR_CAPTION
+    {1076, 1075, nullptr},  // IDC_ERROR_ULP: IDC_ERROR_ULP_CAPTION
+    {1078, 1077, nullptr},  // IDC_ERROR_REL: IDC_ERROR_REL_CAPTION
+    {1080, 1079, nullptr},  // IDC_HEX: IDC_HEX_CAPTION
+    {1082, 1081, nullptr},  // IDC_SHORTEST: IDC_SHORTEST_CAPTION
+    {1084, 1083, nullptr},  // IDC_HEXFLOAT: IDC_HEXFLOAT_CAPTION
+    {1026, ID_STATIC, "binary32 sign, 1 bit"},
+    {1027, ID_STATIC, "binary32 exponent, 8 bits"},
+    {1028, ID_STATIC, "binary32 fraction, 23 bits"},
+    {1032, ID_STATIC, "binary64 sign, 1 bit"},
+    {1033, ID_STATIC, "binary64 exponent, 11 bits"},
+    {1035, ID_STATIC, "binary64 fraction, 52 bits"},
+    {1014, ID_STATIC, "binary128 sign, 1 bit"},
+    {1015, ID_STATIC, "binary128 exponent, 15 bits"},
+    {1016, ID_STATIC, "binary128 fraction, first 48 of 112 bits"},
+    {1018, ID_STATIC, "binary128 fraction, last 64 of 112 bits"},
+    {1063, ID_STATIC, "binary16 sign, 1 bit"},
+    {1064, ID_STATIC, "binary16 exponent, 5 bits"},
+    {1065, ID_STATIC, "binary16 fraction, 10 bits"},
+    {1066, ID_STATIC, "bfloat16 sign, 1 bit"},
+    {1067, ID_STATIC, "bfloat16 exponent, 8 bits"},
+    {1068, ID_STATIC, "bfloat16 fraction, 7 bits"},
+};
+
+// The main dialog from top to bottom, group by group: the datum, the
+// language, the formats, the bulk operations, the bit rows (binary128 from
+// its sign to the last fraction bits), the caret displays, the stored value,
+// the buttons.
+const int kMainTabOrder[] = {
+    1007, 1036, 1043, 1008, 1044, 1042,                    // value, class, neighbours, parameter, list, help
+    1050, 1051,                                            // RO, EN
+    1011, 1012, 1013, 1061, 1062,                          // formats
+    1045, 1046, 1029, 1030, 1031, 1034,                    // bulk scope, 0's, 1's, invert, summary help
+    1026, 1027, 1028, 1032, 1033, 1035,                    // binary32, binary64 rows
+    1014, 1015, 1016, 1018,                                // binary128 row
+    1063, 1064, 1065, 1066, 1067, 1068,                    // binary16, bfloat16 rows
+    1019, 1020,                                            // caret position, field width
+    1072, 1074, 1076, 1078, 1080, 1082, 1084, 1085, 1086,  // stored value
+    1041, 30001,                                           // About, Exit
 };
 
 #define COUNT(a) (sizeof(a) / sizeof((a)[0]))
@@ -166,6 +215,18 @@ const LayoutDef* FindLayout(int id) {
     for (const LayoutDef& layout : kLayouts)
         if (layout.id == id) return &layout;
     return nullptr;
+}
+
+const AccessibleDef* FindAccessible(int layoutId, int id) {
+    if (layoutId != 101) return nullptr;
+    for (const AccessibleDef& def : kMainAccessible)
+        if (def.id == id) return &def;
+    return nullptr;
+}
+
+TabOrder TabOrderOf(int layoutId) {
+    if (layoutId == 101) return {kMainTabOrder, COUNT(kMainTabOrder)};
+    return {nullptr, 0};
 }
 
 void WithholdLayout(int id, bool withheld) {

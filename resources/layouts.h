@@ -64,6 +64,27 @@ struct LayoutDef {
     std::size_t count;
 };
 
+// What a screen reader is told about a control beyond its own text: the
+// caption static beside it that names it (the name follows that caption's
+// current text; the control's accessibleName stands in while the caption is
+// empty) and a description.
+struct AccessibleDef {
+    int id;
+    int captionId;            // ID_STATIC: no caption names it
+    const char* description;  // nullptr: none
+};
+
+// The entry of control `id` of layout `layoutId`, or nullptr.
+const AccessibleDef* FindAccessible(int layoutId, int id);
+
+// Tab order of a layout: control ids from first to last. A control that takes
+// the focus and is not listed follows the control created before it.
+struct TabOrder {
+    const int* ids;
+    std::size_t count;
+};
+TabOrder TabOrderOf(int layoutId);
+
 // The layout with this id, or nullptr when there is none (or it is withheld).
 const LayoutDef* FindLayout(int id);
 

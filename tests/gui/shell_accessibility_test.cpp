@@ -1,0 +1,230 @@
+// What a screen reader finds in the real windows, read through the
+// accessibility tree; and that every action can be reached by keyboard alone.
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+#include <set>
+
+#include "app/controls.h"
+#include "app/state.h"
+#include "dialog/dialog_qt.h"
+#include "tests/gui/harness.h"
+
+using namespace harness;
+
+namespace {
+
+// Every interface below `root`, depth first.
+void Walk(QAccessibleInterface* root, std::vector<QAccessibleInterface*>& out) {
+    if (!root || out.size() > 2000) return;
+    out.push_back(root);
+    for (int i = 0; i < root->childCount(); ++i) Walk(root->child(i), out);
+}
+
+std::vector<QAccessibleInterface*> Tree(QWidget* window) {
+    std::vector<QAccessibleInterface*> all;
+    Walk(QAccessible::queryAccessibleInterface(window), all);
+    return all;
+}
+
+QAccessibleInterface* Of(QWidget* w) { return QAccessible::queryAccessibleInterface(w); }
+std::string Name(QWidget* w) { return Of(w)->text(QAccessible::Name).toStdString(); }
+QString Visible(QWidget* w) { return qobject_cast<QLabel*>(w)->text().simplified(); }
+
+// Runs `check` on the modal window that a click on `button` opens, then closes it with Esc.
+void WithModal(int button, const std::function<void(QWidget*)>& check) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        check(modal);
+        ran = true;
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    Click(button);
+    EXPECT_TRUE(ran);
+}
+
+// Each bit field: its format, field and width, as a description.
+const std::pair<int, const char*> kBitFieldDescriptions[] = {
+    {IDC_SIGN_32, "binary32 sign, 1 bit"},
+    {IDC_EXPONENT_32, "binary32 exponent, 8 bits"},
+    {IDC_FRACTION_32, "binary32 fraction, 23 bits"},
+    {IDC_SIGN_64, "binary64 sign, 1 bit"},
+    {IDC_EXPONENT_64, "binary64 exponent, 11 bits"},
+    {IDC_FRACTION_64, "binary64 fraction, 52 bits"},
+    {IDC_SIGN_128, "binary128 sign, 1 bit"},
+    {IDC_EXPONENT_128, "binary128 exponent, 15 bits"},
+    {IDC_FRACTION_128_HIGH, "binary128 fraction, first 48 of 112 bits"},
+    {IDC_FRACTION_128_LOW, "binary128 fraction, last 64 of 112 bits"},
+    {IDC_SIGN_16, "binary16 sign, 1 bit"},
+    {IDC_EXPONENT_16, "binary16 exponent, 5 bits"},
+    {IDC_FRACTION_16, "binary16 fraction, 10 bits"},
+    {IDC_SIGN_BF16, "bfloat16 sign, 1 bit"},
+    {IDC_EXPONENT_BF16, "bfloat16 exponent, 8 bits"},
+    {IDC_FRACTION_BF16, "bfloat16 fraction, 7 bits"},
+};
+
+}  // namespace
+
+TEST_F(AppTest, TheMainWindowReadsAsItLooks) {
+    const auto tree = Tree(Window(ORVANEGLOBALS::DLG_MAIN));
+    std::set<std::string> radios, checkBoxes, descriptions;
+    for (QAccessibleInterface* a : tree) {
+        if (a->role() == QAccessible::RadioButton) {
+            radios.insert(a->object()->objectName().toStdString());
+            EXPECT_TRUE(a->state().checkable);
+            EXPECT_EQ(a->state().checked, qobject_cast<QAbstractButton*>(a->object())->isChecked());
+            EXPECT_FALSE(a->text(QAccessible::Name).isEmpty());
+        }
+        if (a->role() == QAccessible::CheckBox) checkBoxes.insert(a->object()->objectName().toStdString());
+        if (a->role() == QAccessible::EditableText && !a->text(QAccessible::Description).isEmpty())
+            descriptions.insert(a->text(QAccessible::Description).toStdString());
+    }
+    EXPECT_EQ(radios, (std::set<std::string>{"IDC_LANG_RO", "IDC_LANG_EN", "IDC_FORMAT_32", "IDC_FORMAT_64", "IDC_FORMAT_128",
+                                             "IDC_FORMAT_16", "IDC_FORMAT_BF16", "IDC_ALL_FIELDS", "IDC_CURRENT_FIELD"}));
+    EXPECT_EQ(checkBoxes, std::set<std::string>{"IDC_BINARY_NEIGHBOURS"});
+    for (auto [id, description] : kBitFieldDescriptions) {
+        EXPECT_TRUE(descriptions.count(description)) << description;
+        EXPECT_EQ(Of(Widget(id))->text(QAccessible::Description).toStdString(), description);
+    }
+    // The radio's state follows the layer's own checking, and its action is a user's click.
+    QAccessibleInterface* radio64 = Of(Widget(IDC_FORMAT_64));
+    ASSERT_NE(radio64->actionInterface(), nullptr);
+    radio64->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ProcessEvents();
+    EXPECT_TRUE(radio64->state().checked);
+    EXPECT_FALSE(Of(Widget(IDC_FORMAT_32))->state().checked);
+    EXPECT_TRUE(Enabled(IDC_FRACTION_64)) << "pressed through its action, the radio chose binary64";
+
+    // Displays are read with the caption beside them, in the current language.
+    for (int lang : {IDC_LANG_RO, IDC_LANG_EN}) {
+        Click(lang);
+        for (auto [display, caption] : {std::pair{IDC_DATA_TYPE, IDC_DATA_TYPE_CAPTION}, {IDC_CURSOR_POS, IDC_CURSOR_POS_CAPTION},
+                                        {IDC_FIELD_WIDTH, IDC_FIELD_WIDTH_CAPTION}, {IDC_PARAM_LIST, IDC_PARAM_LIST_CAPTION},
+                                        {IDC_EXACT_VALUE, IDC_EXACT_CAPTION}, {IDC_HEX, IDC_HEX_CAPTION}}) {
+            EXPECT_FALSE(Visible(Widget(caption)).isEmpty());
+            EXPECT_EQ(Name(Widget(display)), Visible(Widget(caption)).toStdString()) << Widget(display)->objectName().toStdString();
+        }
+    }
+    // A caption that is empty leaves the fallback name; a shown one names the display.
+    EXPECT_EQ(Text(IDC_PARAM_CAPTION), "");
+    EXPECT_EQ(Name(Widget(IDC_PARAM_VALUE)), "Parameter value");
+    DIALOG_SET_TEXT(ORVANEGLOBALS::DLG_MAIN, IDC_PARAM_CAPTION, "ULP(X)");
+    EXPECT_EQ(Name(Widget(IDC_PARAM_VALUE)), "ULP(X)");
+    // Static texts say what they show.
+    EXPECT_EQ(Of(Widget(IDC_DATA_TYPE_CAPTION))->text(QAccessible::Name).simplified(), Visible(Widget(IDC_DATA_TYPE_CAPTION)));
+}
+
+TEST_F(AppTest, SecondaryDialogsReadTheirVisibleWords) {
+    Click(IDC_LANG_EN);
+    WithModal(IDC_HELP_INFO, [](QWidget* info) {
+        bool found = false;
+        for (QAccessibleInterface* a : Tree(info))
+            if (a->role() == QAccessible::StaticText && a->text(QAccessible::Name).contains("ulp(X) = 2^(E+1-P)")) found = true;
+        EXPECT_TRUE(found) << "the Info formulas by their words";
+    });
+    WithModal(IDC_ABOUT, [](QWidget* about) {
+        std::vector<std::string> statics;
+        for (QAccessibleInterface* a : Tree(about))
+            if (a->role() == QAccessible::StaticText) statics.push_back(a->text(QAccessible::Name).simplified().toStdString());
+        for (const char* name : {"IDC_ABOUT_HEADING", "IDC_ABOUT_AUTHOR"}) {
+            auto* label = about->findChild<QLabel*>(name);
+            ASSERT_NE(label, nullptr);
+            EXPECT_FALSE(label->text().isEmpty());
+            EXPECT_NE(std::find(statics.begin(), statics.end(), label->text().simplified().toStdString()), statics.end()) << name;
+        }
+        EXPECT_NE(Name(about->findChild<QLabel*>("IDC_ABOUT_HEADING")).find("Representation of Floating Point Data"), std::string::npos);
+    });
+    Click(IDC_HELP_SUMMARY);
+    for (int id = IDC_SUMMARY_TEXT_1; id <= IDC_SUMMARY_TEXT_7; ++id) {
+        QWidget* item = Widget(COMUN::DLG_SUMMARY, id);
+        EXPECT_EQ(Of(item)->text(QAccessible::Name).simplified(), Visible(item)) << id;
+    }
+    Click(COMUN::DLG_SUMMARY, IDOK);
+}
+
+// Tab visits the main dialog's controls in reading order, group by group (a
+// radio group by its checked radio, the arrows choose within it), and every
+// action can be done from the keyboard.
+TEST_F(AppTest, EveryActionWorksFromTheKeyboard) {
+    auto tabOrder = [] {
+        std::vector<std::string> order;
+        for (int step = 0; step < 80; ++step) {
+            QWidget* focus = QApplication::focusWidget();
+            if (!focus) break;
+            const std::string name = focus->objectName().toStdString();
+            if (!order.empty() && name == order.front()) break;
+            order.push_back(name);
+            QTest::keyClick(focus, Qt::Key_Tab);
+            ProcessEvents();
+        }
+        return order;
+    };
+    const std::vector<std::string> expected = {
+        "IDC_VALUE", "IDC_DATA_TYPE", "IDC_PARAM_VALUE", "IDC_HELP_INFO", "IDC_LANG_RO", "IDC_FORMAT_32",
+        "IDC_ALL_FIELDS", "IDC_ZEROS", "IDC_ONES", "IDC_INVERT", "IDC_HELP_SUMMARY", "IDC_SIGN_32",
+        "IDC_EXPONENT_32", "IDC_FRACTION_32", "IDC_CURSOR_POS", "IDC_FIELD_WIDTH", "IDC_EXACT_VALUE",
+        "IDC_ERROR_VALUE", "IDC_ERROR_ULP", "IDC_ERROR_REL", "IDC_HEX", "IDC_SHORTEST", "IDC_HEXFLOAT",
+        "IDC_STEP_DOWN", "IDC_STEP_UP", "IDC_ABOUT", "IDC_EXIT"};
+    EXPECT_EQ(tabOrder(), expected);
+
+    // A format by the arrow keys; the list (enabled by a finite datum) by the arrow keys too.
+    Widget(IDC_FORMAT_32)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Widget(IDC_FORMAT_32), Qt::Key_Down);
+    ProcessEvents();
+    EXPECT_TRUE(Checked(IDC_FORMAT_64));
+    EXPECT_TRUE(Enabled(IDC_FRACTION_64));
+    Widget(IDC_FRACTION_64)->setFocus(Qt::TabFocusReason);
+    ProcessEvents();
+    ASSERT_TRUE(Enabled(IDC_PARAM_LIST));
+    QWidget* list = Widget(IDC_PARAM_LIST);
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list, Qt::Key_Down);
+    ProcessEvents();
+    EXPECT_GT(ListSelection(IDC_PARAM_LIST), 0);
+    EXPECT_FALSE(Text(IDC_PARAM_VALUE).empty());
+    // The language by Space, and the check box by Space.
+    Widget(IDC_LANG_EN)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Widget(IDC_LANG_EN), Qt::Key_Space);
+    ProcessEvents();
+    EXPECT_TRUE(Checked(IDC_LANG_EN));
+    EXPECT_EQ(Text(IDC_FIELD_WIDTH_CAPTION), "Field Width");
+
+    // The modal dialogs open by Space and close by Enter (their default button) or Esc.
+    for (auto [button, closeKey] : {std::pair{IDC_HELP_INFO, Qt::Key_Return}, {IDC_ABOUT, Qt::Key_Escape}}) {
+        bool opened = false;
+        QTimer::singleShot(0, [&, closeKey = closeKey] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr);
+            opened = true;
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : modal, closeKey);
+        });
+        Widget(button)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Widget(button), Qt::Key_Space);
+        ProcessEvents();
+        EXPECT_TRUE(opened) << button;
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+    // The summary: Space opens it, Tab reaches Save and OK, Space on OK closes it.
+    Widget(IDC_HELP_SUMMARY)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Widget(IDC_HELP_SUMMARY), Qt::Key_Space);
+    ProcessEvents();
+    QWidget* summary = Window(COMUN::DLG_SUMMARY);
+    ASSERT_NE(summary, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(summary));
+    std::set<std::string> reached;
+    for (int step = 0; step < 6 && QApplication::focusWidget(); ++step) {
+        reached.insert(QApplication::focusWidget()->objectName().toStdString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(reached, (std::set<std::string>{"IDOK", "IDC_SAVE"}));
+    QTest::keyClick(Widget(COMUN::DLG_SUMMARY, IDOK), Qt::Key_Space);
+    ProcessEvents();
+    EXPECT_EQ(Window(COMUN::DLG_SUMMARY), nullptr);
+}
