@@ -20,9 +20,11 @@ void PullFromWidget(ControlState& c) {
     if (!w) return;
     switch (c.def->kind) {
     case Kind::Edit: {
+        // A text or caret set by the program and not yet shown is the current one.
         auto* e = static_cast<QLineEdit*>(w);
-        c.text = ToWindows1252(e->text());
-        c.caret = CodePointCount(QStringView(e->text()).left(e->cursorPosition()));
+        if (!(c.pending & PendingText)) c.text = ToWindows1252(e->text());
+        if (!(c.pending & (PendingText | PendingCaret)))
+            c.caret = CodePointCount(QStringView(e->text()).left(e->cursorPosition()));
         break;
     }
     case Kind::RadioButton:
@@ -54,45 +56,54 @@ void ApplyIcon(ControlState& c) {
     }
 }
 
-void PushText(ControlState& c) {
+bool PushText(ControlState& c) {
     QWidget* w = c.widget;
-    if (!w) return;
+    if (!w) return false;
     const QString text = FromWindows1252(c.text);
     switch (c.def->kind) {
     case Kind::Edit: {
         auto* e = static_cast<QLineEdit*>(w);
-        if (e->text() != text) {
-            int caret = e->hasFocus() ? e->cursorPosition() : 0;
-            e->setText(text);
-            e->setCursorPosition(std::min<int>(caret, static_cast<int>(text.size())));
-        }
-        break;
+        if (e->text() == text) return false;
+        int caret = e->hasFocus() ? e->cursorPosition() : 0;
+        e->setText(text);
+        e->setCursorPosition(std::min<int>(caret, static_cast<int>(text.size())));
+        return true;
     }
-    case Kind::Static:
+    case Kind::Static: {
+        auto* label = static_cast<QLabel*>(w);
+        const QByteArray raw(c.text.data(), static_cast<qsizetype>(c.text.size()));
         // Lines break at blanks only: a caption without one ("-->") stays on its line.
-        static_cast<QLabel*>(w)->setWordWrap(!(c.def->style & layouts::NO_WRAP) && text.contains(u' '));
-        static_cast<QLabel*>(w)->setText(DisplayLineBreaks(text));
-        w->setProperty("windowsText", QByteArray(c.text.data(), static_cast<qsizetype>(c.text.size())));
-        break;
-    case Kind::GroupBox:
-        static_cast<QGroupBox*>(w)->setTitle(text);
-        break;
+        const bool wrap = !(c.def->style & layouts::NO_WRAP) && text.contains(u' ');
+        const QString shown = DisplayLineBreaks(text);
+        if (label->wordWrap() == wrap && label->text() == shown && w->property("windowsText").toByteArray() == raw) return false;
+        label->setWordWrap(wrap);
+        label->setText(shown);
+        w->setProperty("windowsText", raw);
+        return true;
+    }
+    case Kind::GroupBox: {
+        auto* group = static_cast<QGroupBox*>(w);
+        if (group->title() == text) return false;
+        group->setTitle(text);
+        return true;
+    }
     case Kind::TextBox: {
         auto* box = static_cast<QPlainTextEdit*>(w);
-        if (box->toPlainText() != text) box->setPlainText(text);
-        break;
+        if (box->toPlainText() == text) return false;
+        box->setPlainText(text);
+        return true;
     }
     case Kind::PushButton:
-        if (c.def->style & layouts::ICON_BUTTON && c.image)
-            break;
-        static_cast<QAbstractButton*>(w)->setText(text);
-        break;
     case Kind::RadioButton:
-    case Kind::CheckBox:
-        static_cast<QAbstractButton*>(w)->setText(text);
-        break;
+    case Kind::CheckBox: {
+        if (c.def->kind == Kind::PushButton && (c.def->style & layouts::ICON_BUTTON) && c.image) return false;
+        auto* button = static_cast<QAbstractButton*>(w);
+        if (button->text() == text) return false;
+        button->setText(text);
+        return true;
+    }
     default:
-        break;
+        return false;
     }
 }
 

@@ -11,6 +11,18 @@
 
 using namespace dialog_qt;
 
+namespace {
+
+// An edit keeps its caret where a new text leaves it: in place (or at the
+// new end) while it has the focus, at the start otherwise.
+void KeepCaret(ControlState& c) {
+    if (c.def->kind != Kind::Edit || !c.widget) return;
+    const int length = static_cast<int>(c.text.size());
+    c.caret = c.widget->hasFocus() ? std::min(c.caret, length) : 0;
+}
+
+}  // namespace
+
 bool DIALOG_INIT(int layoutId, DIALOG& dlg) {
     if (Alive(dlg.impl)) DIALOG_UNINIT(dlg);
     dlg.impl = nullptr;
@@ -92,14 +104,9 @@ bool DIALOG_SET_TEXT(DIALOG& dlg, int id, std::string_view text, int index) {
     }
     if (c->def->kind == Kind::IconPicture || c->def->kind == Kind::BitmapPicture) return false;
     if (c->widget) PullFromWidget(*c);
-    const bool changed = c->text != value;
     c->text = value;
-    PushText(*c);
-    // A caption that changed is fitted afresh; an unchanged one stays as it is.
-    if (changed && c->widget && c->def->kind != Kind::Edit && c->def->kind != Kind::TextBox) {
-        FitCaptions(c->widget->window());
-        if (c->def->kind == Kind::Static) CaptionChanged(impl, id);
-    }
+    KeepCaret(*c);
+    Changed(impl, *c, PendingText);
     return true;
 }
 
@@ -135,18 +142,13 @@ bool DIALOG_SET_INT(DIALOG& dlg, int id, int value, int index) {
         if (c->widget) PullFromWidget(*c);
         if (index == INDEX_TEXTLENGTH) {
             c->text.resize(static_cast<std::size_t>(std::max(value, 0)), ' ');
-            PushText(*c);
+            KeepCaret(*c);
+            Changed(impl, *c, PendingText);
             return true;
         }
         if (index == INDEX_POSITION) {
             c->caret = std::clamp(value, 0, static_cast<int>(c->text.size()));
-            if (auto* edit = qobject_cast<QLineEdit*>(c->widget.data())) {
-                const QString text = edit->text();
-                int pos = 0;
-                for (int n = 0; n < c->caret && pos < text.size(); ++n)
-                    pos += (text[pos].isHighSurrogate() && pos + 1 < text.size()) ? 2 : 1;
-                edit->setCursorPosition(pos);
-            }
+            Changed(impl, *c, PendingCaret);
             return true;
         }
         return false;
@@ -197,7 +199,7 @@ bool DIALOG_SET_LOGICAL(DIALOG& dlg, int id, bool value, int index) {
     ProgramChange guard;
     if (index == INDEX_ENABLE) {
         c->enabled = value;
-        if (c->widget) c->widget->setEnabled(value);
+        Changed(impl, *c, PendingEnable);
         return true;
     }
     if (index != INDEX_DEFAULT && index != INDEX_STATE) return false;
@@ -214,7 +216,7 @@ bool DIALOG_GET_LOGICAL(DIALOG& dlg, int id, bool& variable, int index) {
     ControlState* c = Find(impl, id);
     if (!c) return false;
     if (index == INDEX_ENABLE) {
-        variable = c->widget ? c->widget->isEnabled() : c->enabled;
+        variable = c->enabled;
         return true;
     }
     if (c->def->kind != Kind::RadioButton && c->def->kind != Kind::CheckBox) return false;
@@ -281,6 +283,8 @@ int DIALOG_SHOW_MODAL(DIALOG& dlg) {
         ProgramChange guard;
         SetInitialFocus(window);
     }
+    // What the owners show while the modal window is open is what the program has set so far.
+    FlushAll();
     window->exec();
     if (Alive(impl)) {
         impl->modalRunning = false;

@@ -17,6 +17,14 @@
 
 namespace dialog_qt {
 
+// What of a control the program changed while a callback runs and the
+// screen does not show yet.
+enum : unsigned {
+    PendingText = 1u << 0,
+    PendingCaret = 1u << 1,
+    PendingEnable = 1u << 2,
+};
+
 using layouts::ControlDef;
 using layouts::Kind;
 using layouts::LayoutDef;
@@ -33,6 +41,7 @@ struct ControlState {
     int caret = 0;      // characters before the caret
     HICON image = nullptr;
     std::string shortcut;  // push buttons: the key sequence that presses them
+    unsigned pending = 0;  // changes set by the program and not yet on screen (Pending...)
     QPointer<QWidget> widget;
     std::map<int, DialogCallback> callbacks;  // event kind -> routine
 };
@@ -52,6 +61,7 @@ struct DialogImpl {
     DialogImpl* owner = nullptr;
     bool modalRunning = false;
     int result = 0;
+    bool pending = false;  // some control has pending changes
 };
 
 namespace dialog_qt {
@@ -89,7 +99,8 @@ DialogImpl* CurrentOwner();
 // ---- Model <-> widgets (control_model.cpp)
 void PullFromWidget(ControlState& c);
 void ApplyIcon(ControlState& c);
-void PushText(ControlState& c);
+// Puts the model's text on the widget; false when it showed that text already.
+bool PushText(ControlState& c);
 void PushItems(ControlState& c);
 void PushSelection(ControlState& c);
 void PushCheck(ControlState& c);
@@ -130,7 +141,19 @@ void CaptionChanged(DialogImpl* impl, int captionId);
 // The layout's tab order, where it has one.
 void ApplyTabOrder(DialogImpl* impl);
 
-// ---- Repainting (repaint.cpp)
+// ---- Pending changes and repainting (repaint.cpp)
+// The program changed `what` of control c. While a callback runs the change
+// waits (a get returns it as set) until the callback returns or a flush;
+// otherwise it goes to the widget at once.
+void Changed(DialogImpl* impl, ControlState& c, unsigned what);
+// Puts the pending changes of one record, or of every record, on its widgets
+// (only what differs from what they show); no painting.
+void ApplyPending(DialogImpl* impl);
+void ApplyAllPending();
+// DIALOG_FLUSH: the pending changes go to the widgets and the controls
+// changed since the last flush are painted now, nothing else.
 void Flush(DialogImpl* impl);
+// Flushes every record with a window (a modal window is about to block them).
+void FlushAll();
 
 }  // namespace dialog_qt

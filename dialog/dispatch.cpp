@@ -60,6 +60,8 @@ void Invoke(DialogImpl* impl, int id, int event) {
     }
     g_running.pop_back();
     --g_depth;
+    // What the callback set reaches the widgets now; the event loop paints it.
+    ApplyAllPending();
     // Events that arrived meanwhile run once the outermost callback is done.
     while (g_depth == 0 && !g_pending.empty()) {
         PendingEvent next = g_pending.front();

@@ -32,6 +32,12 @@ public:
 protected:
     void reject() override;
     void accept() override {}
+    bool event(QEvent* event) override {
+        // A modal window (a message box ...) opens over this one: first show
+        // everything the program has set.
+        if (event->type() == QEvent::WindowBlocked) FlushAll();
+        return QDialog::event(event);
+    }
     void closeEvent(QCloseEvent* event) override {
         event->ignore();
         reject();

@@ -244,7 +244,9 @@ void DestroyWindow(DialogImpl* impl, bool notify) {
     for (auto& c : impl->controls) {
         PullFromWidget(c);
         c.widget = nullptr;
+        c.pending = 0;  // the model holds it; a new window starts from the model
     }
+    impl->pending = false;
     impl->window = nullptr;
     impl->owner = nullptr;
     window->impl = nullptr;

@@ -1,0 +1,197 @@
+// What a typed bit and a focus-in into a bit field cost through the dialog
+// layer, against the same widget updates made with plain Qt calls, in every
+// format. Runs offscreen; prints CPU milliseconds per action and their ratio.
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <cstdio>
+#include <ctime>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/controls.h"
+#include "app/startup.h"
+#include "app/state.h"
+#include "dialog/dialog_internal.h"
+#include "dialog/dialog_qt.h"
+#include "dialog/platform.h"
+
+namespace {
+
+double CpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+// Lets the window paint what is pending.
+void Paint() {
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+DIALOG& Main() { return ORVANEGLOBALS::DLG_MAIN; }
+QWidget* Control(int id) { return DialogControl(Main(), id); }
+
+// What every control of the main window shows.
+struct Shown {
+    QWidget* w;
+    QString text;
+    bool enabled;
+    QRect geometry;
+};
+struct Screen {
+    std::vector<Shown> controls;
+    QWidget* focus;
+};
+
+QString TextOf(QWidget* w) {
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    if (auto* b = qobject_cast<QPlainTextEdit*>(w)) return b->toPlainText();
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+    return {};
+}
+
+Screen Snapshot() {
+    Screen s{{}, QApplication::focusWidget()};
+    for (QWidget* w : DialogWindow(Main())->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        s.controls.push_back({w, TextOf(w), w->isEnabled(), w->geometry()});
+    return s;
+}
+
+// Puts `target` on screen with plain Qt calls, only where it differs, and
+// lets it paint. No callback runs meanwhile.
+void ApplyPlain(const Screen& target) {
+    dialog_qt::ProgramChange quiet;
+    for (const Shown& s : target.controls) {
+        if (TextOf(s.w) != s.text) {
+            if (auto* e = qobject_cast<QLineEdit*>(s.w)) e->setText(s.text);
+            else if (auto* l = qobject_cast<QLabel*>(s.w)) l->setText(s.text);
+            else if (auto* b = qobject_cast<QPlainTextEdit*>(s.w)) b->setPlainText(s.text);
+            else if (auto* b = qobject_cast<QAbstractButton*>(s.w)) b->setText(s.text);
+        }
+        if (s.w->isEnabled() != s.enabled) s.w->setEnabled(s.enabled);
+        if (s.w->geometry() != s.geometry) s.w->setGeometry(s.geometry);
+    }
+    if (target.focus && QApplication::focusWidget() != target.focus) target.focus->setFocus(Qt::MouseFocusReason);
+    Paint();
+}
+
+struct Format {
+    const char* name;
+    int radio;
+    int sign;
+    int fraction;
+};
+const Format kFormats[] = {
+    {"binary32", IDC_FORMAT_32, IDC_SIGN_32, IDC_FRACTION_32},
+    {"binary64", IDC_FORMAT_64, IDC_SIGN_64, IDC_FRACTION_64},
+    {"binary128", IDC_FORMAT_128, IDC_SIGN_128, IDC_FRACTION_128_HIGH},
+    {"binary16", IDC_FORMAT_16, IDC_SIGN_16, IDC_FRACTION_16},
+    {"bfloat16", IDC_FORMAT_BF16, IDC_SIGN_BF16, IDC_FRACTION_BF16},
+};
+
+struct Result {
+    double layer = 0, plain = 0;
+};
+std::map<std::string, Result> g_results;
+
+// Chooses the format by its radio, as a click does; false when its row is not live.
+bool ChooseFormat(const Format& f) {
+    auto* radio = qobject_cast<QAbstractButton*>(Control(f.radio));
+    if (!radio) return false;
+    radio->click();
+    Paint();
+    return Control(f.fraction) && Control(f.fraction)->isEnabled() && Control(f.sign)->isEnabled();
+}
+
+// Runs `action` through the layer, then the same screen change with plain Qt calls.
+template <class Action>
+void Measure(benchmark::State& state, const std::string& key, Action action) {
+    double layer = 0, plain = 0;
+    for (auto _ : state) {
+        const Screen before = Snapshot();
+        const double t0 = CpuMs();
+        action();
+        Paint();
+        const double t1 = CpuMs();
+        const Screen after = Snapshot();
+        ApplyPlain(before);
+        const double t2 = CpuMs();
+        ApplyPlain(after);
+        const double t3 = CpuMs();
+        layer += t1 - t0;
+        plain += t3 - t2;
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["layer_ms"] = layer / n;
+    state.counters["plain_ms"] = plain / n;
+    state.counters["ratio"] = plain > 0 ? layer / plain : 0;
+    g_results[key] = {layer / n, plain / n};
+}
+
+void TypedBit(benchmark::State& state, const Format* f) {
+    if (!ChooseFormat(*f)) {
+        state.SkipWithError("the format's row is not live");
+        for (auto _ : state) {}
+        return;
+    }
+    auto* edit = qobject_cast<QLineEdit*>(Control(f->fraction));
+    edit->setFocus(Qt::MouseFocusReason);
+    Paint();
+    int n = 0;
+    Measure(state, std::string(f->name) + " typed bit", [&] {
+        // Types over one bit (the field keeps its width): a real key press.
+        const int pos = 1 + (n++ % 4);
+        edit->setSelection(pos, 1);
+        const QString text = edit->text();
+        const QChar old = pos < text.size() ? text[pos] : QChar(u'0');
+        QTest::keyClick(edit, old == u'1' ? '0' : '1');
+    });
+}
+
+void FocusIn(benchmark::State& state, const Format* f) {
+    if (!ChooseFormat(*f)) {
+        state.SkipWithError("the format's row is not live");
+        for (auto _ : state) {}
+        return;
+    }
+    QWidget* fields[] = {Control(f->sign), Control(f->fraction)};
+    int n = 0;
+    Measure(state, std::string(f->name) + " focus-in", [&] { fields[n++ % 2]->setFocus(Qt::MouseFocusReason); });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    platform::PlatformHooks hooks;
+    hooks.messageBox = [](std::string_view, std::string_view, unsigned) { return IDOK; };
+    platform::SetPlatformHooks(hooks);
+    RESET_SHARED_STATE();
+    if (!ORVANE_STARTUP(1)) return 1;
+    QWidget* window = DialogWindow(Main());
+    window->activateWindow();
+    if (!QTest::qWaitForWindowExposed(window)) return 1;
+    Paint();
+    for (const Format& f : kFormats) {
+        benchmark::RegisterBenchmark((std::string("TypedBit/") + f.name).c_str(), TypedBit, &f)->Iterations(60)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string("FocusIn/") + f.name).c_str(), FocusIn, &f)->Iterations(60)->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    std::printf("\n%-22s %10s %10s %7s\n", "action", "layer ms", "plain ms", "ratio");
+    for (const auto& [key, r] : g_results)
+        std::printf("%-22s %10.3f %10.3f %7.2f\n", key.c_str(), r.layer, r.plain, r.plain > 0 ? r.layer / r.plain : 0.0);
+    ORVANE_SHUTDOWN();
+    benchmark::Shutdown();
+    return 0;
+}
