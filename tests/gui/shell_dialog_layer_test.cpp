@@ -3,6 +3,7 @@
 // rules of modeless and modal dialogs, ownership, flushing.
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,7 +15,9 @@
 
 #include "app/controls.h"
 #include "app/state.h"
+#include "dialog/dialog_internal.h"
 #include "dialog/dialog_qt.h"
+#include "resources/layouts.h"
 #include "tests/gui/harness.h"
 
 namespace {
@@ -28,6 +31,7 @@ std::vector<Event> g_log;
 int g_depth = 0;
 int g_maxDepth = 0;
 std::function<void(DIALOG&, int, int)> g_action;  // what the logging callback also does
+DIALOG* record_for_box = nullptr;                 // the record a message-box hook looks at
 
 void Log(DIALOG& dlg, int id, int event) {
     ++g_depth;
@@ -525,4 +529,196 @@ TEST_F(LayerTest, RandomUserInputNeverBreaksTheLayer) {
         EXPECT_EQ(GetInt(dlg, id, INDEX_TEXTLENGTH), CodePointCount(e->text()));
         EXPECT_LE(GetInt(dlg, id, INDEX_POSITION), GetInt(dlg, id, INDEX_TEXTLENGTH));
     }
+}
+
+// Single selection as on the classic platform: a click with any modifier or
+// a key chooses an entry (again), none takes the selection away.
+TEST_F(LayerTest, TheListNeverLosesItsSelectionToTheUser) {
+    Show();
+    auto* list = qobject_cast<QListWidget*>(DialogControl(dlg, IDC_PARAM_LIST));
+    ASSERT_NE(list, nullptr);
+    auto clickRow = [&](int row, Qt::KeyboardModifiers modifiers) {
+        list->scrollToItem(list->item(row));
+        Pump();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
+        Pump();
+    };
+    clickRow(2, Qt::NoModifier);
+    ASSERT_EQ(GetInt(dlg, IDC_PARAM_LIST, 1), 3);
+    g_log.clear();
+    const Qt::KeyboardModifiers modifiers[] = {Qt::ControlModifier, Qt::ShiftModifier, Qt::ControlModifier | Qt::ShiftModifier,
+                                               Qt::AltModifier | Qt::ControlModifier};
+    for (Qt::KeyboardModifiers m : modifiers) {
+        clickRow(2, m);
+        EXPECT_EQ(GetInt(dlg, IDC_PARAM_LIST, 1), 3) << "modifiers " << m.toInt();
+        EXPECT_EQ(list->selectionModel()->selectedRows().size(), 1);
+    }
+    EXPECT_EQ(g_log, (std::vector<Event>(std::size(modifiers), {IDC_PARAM_LIST, EVENT_SELCHANGE}))) << "each click chose it again";
+    list->setFocus();
+    for (Qt::KeyboardModifiers m : {Qt::ControlModifier, Qt::NoModifier}) QTest::keyClick(list, Qt::Key_Space, m);
+    Pump();
+    EXPECT_EQ(GetInt(dlg, IDC_PARAM_LIST, 1), 3);
+    clickRow(4, Qt::ControlModifier);
+    EXPECT_EQ(GetInt(dlg, IDC_PARAM_LIST, 1), 5) << "a click with Ctrl on another entry chooses it";
+    QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+    Pump();
+    EXPECT_NE(GetInt(dlg, IDC_PARAM_LIST, 1), 0);
+    // The program can still clear it.
+    DIALOG_SET_INT(dlg, IDC_PARAM_LIST, 0, 1);
+    EXPECT_EQ(GetInt(dlg, IDC_PARAM_LIST, 1), 0);
+    EXPECT_TRUE(list->selectionModel()->selectedRows().isEmpty());
+}
+
+namespace {
+
+// Text from an input method: a commit string, with or without a preedit.
+void Commit(QWidget* w, const QString& commit, const QString& preedit = {}) {
+    QInputMethodEvent event(preedit, {});
+    event.setCommitString(commit);
+    QApplication::sendEvent(w, &event);
+    Pump();
+}
+
+}  // namespace
+
+// Input-method text into an editable field goes the way of typed text.
+TEST_F(LayerTest, InputMethodTextIsOneUserEdit) {
+    Show();
+    QLineEdit* value = EditOf(dlg, IDC_VALUE);
+    DIALOG_SET_TEXT(dlg, IDC_VALUE, "");
+    ClickInto(value);
+    g_log.clear();
+    Commit(value, "1.5");
+    EXPECT_EQ(g_log, (std::vector<Event>{{IDC_VALUE, EVENT_CHANGE}})) << "one commit, one edit";
+    Commit(value, QString::fromUtf8("\u0219\u20ac"));  // s-comma (no byte: '?'), euro (0x80)
+    EXPECT_EQ(Get(dlg, IDC_VALUE, 5), "1.5?\x80");
+    g_log.clear();
+    Commit(value, "", "12");  // still composing: nothing typed yet
+    EXPECT_TRUE(g_log.empty());
+    EXPECT_EQ(Get(dlg, IDC_VALUE, 5), "1.5?\x80");
+    Commit(value, "", "");
+    // The exponent edits take only digits from an input method too.
+    QLineEdit* exponent = EditOf(dlg, IDC_EXPONENT_32);
+    DIALOG_SET_TEXT(dlg, IDC_EXPONENT_32, "");
+    ClickInto(exponent);
+    g_log.clear();
+    Commit(exponent, "1x0-1");
+    EXPECT_EQ(Get(dlg, IDC_EXPONENT_32, 3), "101");
+    EXPECT_EQ(g_log, (std::vector<Event>{{IDC_EXPONENT_32, EVENT_CHANGE}}));
+}
+
+// A read-only display changes only when the program writes it, in every format.
+using InputMethod = harness::AppTest;
+TEST_F(InputMethod, ReadOnlyDisplaysRefuseIt) {
+    const auto& layout = *layouts::FindLayout(IDD_MAIN);
+    const QString commits[] = {QString(3, QChar(0)), QStringLiteral("??????"), QString::fromUtf8("\u0103\u00ee\u0219 1")};
+    for (int format : {IDC_FORMAT_32, IDC_FORMAT_64, IDC_FORMAT_128, IDC_FORMAT_16, IDC_FORMAT_BF16}) {
+        harness::Click(format);
+        harness::ClickInto(IDC_VALUE);
+        harness::Type(IDC_VALUE, "0.1");
+        harness::ClickInto(format == IDC_FORMAT_32 ? IDC_FRACTION_32 : IDC_VALUE);
+        int readOnly = 0;
+        for (std::size_t i = 0; i < layout.count; ++i) {
+            const auto& def = layout.controls[i];
+            if (!(def.style & layouts::READ_ONLY)) continue;
+            ++readOnly;
+            QWidget* w = harness::Widget(def.id);
+            ASSERT_NE(w, nullptr) << def.name;
+            const std::string before = harness::Text(def.id);
+            for (const QString& commit : commits) {
+                Commit(w, commit);
+                Commit(w, commit, QStringLiteral("ab"));
+            }
+            EXPECT_EQ(harness::Text(def.id), before) << def.name << " in format " << format;
+            std::string got(before.size() + 4, ' ');
+            DIALOG_GET_TEXT(ORVANEGLOBALS::DLG_MAIN, def.id, got);
+            EXPECT_EQ(std::string(dialog_qt::Trimmed(got)), std::string(dialog_qt::Trimmed(before))) << def.name;
+        }
+        EXPECT_GE(readOnly, 10);
+    }
+}
+
+namespace {
+
+// Paint events per widget (an item view paints its viewport).
+struct PaintCounter : QObject {
+    std::map<QObject*, int> paints;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints[o];
+        return false;
+    }
+    int Of(QWidget* w) {
+        int n = paints[w];
+        for (QWidget* child : w->findChildren<QWidget*>()) n += paints[child];
+        return n;
+    }
+    void Watch(QWidget* window) {
+        window->installEventFilter(this);
+        for (QWidget* w : window->findChildren<QWidget*>()) w->installEventFilter(this);
+    }
+};
+
+}  // namespace
+
+// A flush paints the controls changed since the last flush; what ends as it
+// was costs no paint; before a message box the window shows what was set.
+TEST_F(LayerTest, AFlushPaintsOnlyWhatChanged) {
+    Show();
+    PaintCounter counter;
+    counter.Watch(DialogWindow(dlg));
+    DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, "now");
+    counter.paints.clear();
+    DIALOG_FLUSH(dlg);
+    EXPECT_GT(counter.Of(DialogControl(dlg, IDC_PARAM_VALUE)), 0) << "painted inside the call";
+    for (int far : {IDC_FRACTION_128_LOW, IDC_EXIT, IDC_FORMAT_128, IDC_PARAM_LIST, IDC_HELP_SUMMARY})
+        EXPECT_EQ(counter.Of(DialogControl(dlg, far)), 0) << far;
+
+    // Inside a callback: a text set to what it shows, an enablement that ends
+    // where it began and an unchanged caption are not painted again.
+    static std::string caption;
+    caption = "Tip data  (click pe un camp din format)";
+    DIALOG_SET_TEXT(dlg, IDC_DATA_TYPE_CAPTION, caption);
+    static bool readBackDisabled;
+    g_action = [](DIALOG& d, int id, int event) {
+        if (id != IDC_ZEROS || event != EVENT_CLICKED) return;
+        DIALOG_SET_TEXT(d, IDC_PARAM_VALUE, "");
+        DIALOG_SET_TEXT(d, IDC_PARAM_VALUE, "now");
+        DIALOG_SET_LOGICAL(d, IDC_PARAM_LIST, false, INDEX_ENABLE);
+        bool enabled = true;
+        DIALOG_GET_LOGICAL(d, IDC_PARAM_LIST, enabled, INDEX_ENABLE);
+        readBackDisabled = !enabled;
+        DIALOG_SET_LOGICAL(d, IDC_PARAM_LIST, true, INDEX_ENABLE);
+        DIALOG_SET_TEXT(d, IDC_DATA_TYPE_CAPTION, caption);
+        DIALOG_FLUSH(d);
+    };
+    Pump();
+    counter.paints.clear();
+    harness::Click(dlg, IDC_ZEROS);
+    EXPECT_TRUE(readBackDisabled) << "a get returns what was set";
+    for (int same : {IDC_PARAM_VALUE, IDC_PARAM_LIST, IDC_DATA_TYPE_CAPTION})
+        EXPECT_EQ(counter.Of(DialogControl(dlg, same)), 0) << same;
+
+    // Flushed before a message box: the box opens over what the program has set.
+    static bool shownAtBox = false;
+    platform::PlatformHooks hooks;
+    hooks.messageBox = [](std::string_view, std::string_view, unsigned) {
+        auto* type = qobject_cast<QLineEdit*>(DialogControl(*record_for_box, IDC_DATA_TYPE));
+        shownAtBox = type->text() == "shown" && !DialogControl(*record_for_box, IDC_PARAM_LIST)->isEnabled();
+        return IDOK;
+    };
+    record_for_box = &dlg;
+    platform::SetPlatformHooks(hooks);
+    g_action = [](DIALOG& d, int id, int event) {
+        if (id != IDC_ZEROS || event != EVENT_CLICKED) return;
+        DIALOG_SET_TEXT(d, IDC_DATA_TYPE, "shown");
+        DIALOG_SET_LOGICAL(d, IDC_PARAM_LIST, false, INDEX_ENABLE);
+        DIALOG_FLUSH(d);
+        platform::MessageBoxA(nullptr, "text", "Error", platform::MB_OK);
+        DIALOG_SET_LOGICAL(d, IDC_PARAM_LIST, true, INDEX_ENABLE);
+    };
+    counter.paints.clear();
+    harness::Click(dlg, IDC_ZEROS);
+    EXPECT_TRUE(shownAtBox);
+    EXPECT_TRUE(DialogControl(dlg, IDC_PARAM_LIST)->isEnabled()) << "and the callback's end shows the rest";
 }

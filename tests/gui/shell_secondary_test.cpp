@@ -18,11 +18,15 @@ using namespace harness;
 
 namespace {
 
-// Every label shows all its lines, every button its whole caption.
+// Every label shows all its lines, every button its whole caption, all in
+// the dialog's own font (a smaller font is no way to make a text fit).
 void ExpectReadable(QWidget* window, const std::string& where) {
+    const QFontInfo font(window->font());
     for (QWidget* w : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (!w->isVisibleTo(window)) continue;
         const std::string name = where + " " + w->objectName().toStdString();
+        EXPECT_EQ(QFontInfo(w->font()).family(), font.family()) << name;
+        EXPECT_EQ(QFontInfo(w->font()).pixelSize(), font.pixelSize()) << name;
+        if (!w->isVisibleTo(window)) continue;
         if (auto* label = qobject_cast<QLabel*>(w)) {
             if (label->text().isEmpty()) continue;
             if (label->wordWrap()) {
@@ -40,6 +44,13 @@ void ExpectReadable(QWidget* window, const std::string& where) {
             EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), room.width()) << name;
         }
     }
+    // Neighbours stay apart.
+    const auto children = window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget* a : children)
+        for (QWidget* b : children)
+            if (a < b && a->isVisibleTo(window) && b->isVisibleTo(window) && !a->inherits("QGroupBox") && !b->inherits("QGroupBox"))
+                EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                    << where << " " << a->objectName().toStdString() << " and " << b->objectName().toStdString();
     // Nothing reaches past the window.
     for (QWidget* w : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (w->isVisibleTo(window)) {
