@@ -1,0 +1,64 @@
+// Takes a picture of the real main window for the README and the docs: the
+// program starts offscreen, replays a few user actions and saves the window
+// as a PNG. Set QT_SCALE_FACTOR for a high-density picture.
+//
+//   orvane_screenshot out.png [click:<id>] [type:<id>:<text>] [lang:en] ...
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QWidget>
+#include <cstdio>
+
+#include "app/startup.h"
+#include "app/state.h"
+#include "dialog/dialog_qt.h"
+
+namespace {
+
+void Settle() {
+    for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
+}
+
+QWidget* Control(int id) { return DialogControl(ORVANEGLOBALS::DLG_MAIN, id); }
+
+bool Replay(const QString& action) {
+    const QStringList parts = action.split(u':');
+    QWidget* w = parts.size() >= 2 ? Control(parts[1].toInt()) : nullptr;
+    if (!w) return false;
+    if (parts[0] == QLatin1String("click")) {
+        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+    } else if (parts[0] == QLatin1String("type") && parts.size() >= 3) {
+        auto* edit = qobject_cast<QLineEdit*>(w);
+        if (!edit) return false;
+        QTest::mouseClick(edit, Qt::LeftButton, Qt::NoModifier, edit->rect().center());
+        edit->selectAll();
+        QTest::keyClicks(edit, parts.mid(2).join(u':'));
+    } else {
+        return false;
+    }
+    Settle();
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s out.png [click:<id>] [type:<id>:<text>] ...\n", argv[0]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    if (!ORVANE_STARTUP(1)) return 1;
+    Settle();
+    int status = 0;
+    for (int i = 2; i < argc; ++i) {
+        if (!Replay(QString::fromLocal8Bit(argv[i]))) {
+            std::fprintf(stderr, "cannot replay %s\n", argv[i]);
+            status = 2;
+        }
+    }
+    QWidget* window = DialogWindow(ORVANEGLOBALS::DLG_MAIN);
+    if (status == 0 && !(window && window->grab().save(QString::fromLocal8Bit(argv[1])))) status = 1;
+    ORVANE_SHUTDOWN();
+    return status;
+}
