@@ -48,6 +48,16 @@ int GetOpenFileNameA(OPENFILENAMEA& request);
 // Current folder into buf (size n, NUL-terminated); its length, 0 on failure.
 unsigned GetCurrentDirectoryA(unsigned n, char* buf);
 
+// The file-system name (UTF-8) of a path the program holds as Windows-1252
+// text. The chooser's last answer maps back to the exact path chosen, even
+// where its folder or file name has characters without a Windows-1252 byte
+// (shown there as '?'); any other text is converted character by character.
+std::string FileSystemPath(std::string_view windowsPath);
+
+// Language of the platform's own windows and texts (the file chooser, the
+// standard buttons, the chooser's questions): 1 Romanian, 2 English.
+void SetLanguage(int lang);
+
 // The seam: when a hook is set, it answers instead of the real window.
 struct PlatformHooks {
     std::function<int(std::string_view text, std::string_view caption, unsigned style)> messageBox;

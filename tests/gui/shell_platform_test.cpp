@@ -2,7 +2,9 @@
 // chooser, answered by timers that click their buttons like a user.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -14,34 +16,27 @@
 #include <QTimer>
 #include <cstring>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "dialog/dialog_qt.h"
 #include "dialog/platform.h"
+#include "modal_window.h"
 
 namespace {
 
-// Runs `act` on the next modal window of class T once it is open.
-template <class T>
-void WhenOpen(std::function<void(T*)> act, int attempt = 0) {
-    QTimer::singleShot(attempt == 0 ? 0 : 20, [act, attempt] {
-        auto* w = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!w || !w->isVisible()) {
-            if (attempt < 100) WhenOpen<T>(act, attempt + 1);
-            return;
-        }
-        act(w);
-    });
-}
+using modal::ChooseName;
+using modal::ClickButton;
+using modal::WhenAnyOpen;
+using modal::WhenOpen;
 
-void ClickButton(QMessageBox* box, QMessageBox::StandardButton which) {
-    QAbstractButton* button = box->button(which);
-    ASSERT_NE(button, nullptr);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
+// The real windows, in English (the texts checked here are the English ones).
 struct NoHooks : ::testing::Test {
     platform::PlatformHooks saved;
-    void SetUp() override { saved = platform::SetPlatformHooks({}); }
+    void SetUp() override {
+        saved = platform::SetPlatformHooks({});
+        platform::SetLanguage(2);
+    }
     void TearDown() override { platform::SetPlatformHooks(saved); }
 };
 
@@ -123,15 +118,6 @@ struct Chooser {
     }
 };
 
-void ChooseName(QFileDialog* chooser, const QString& name) {
-    auto* edit = chooser->findChild<QLineEdit*>("fileNameEdit");
-    ASSERT_NE(edit, nullptr);
-    edit->setFocus();
-    edit->clear();
-    QTest::keyClicks(edit, name);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
-
 }  // namespace
 
 TEST_F(RealFileChooser, NewFileIsConfirmedAndGetsTheDefaultExtension) {
@@ -187,6 +173,127 @@ TEST_F(RealFileChooser, APathLongerThanTheBufferIsRefusedNotCut) {
     EXPECT_EQ(platform::GetOpenFileNameA(c.request), 0);
     EXPECT_TRUE(refused);
     EXPECT_TRUE(c.guardIntact());
+}
+
+namespace {
+
+// Names the chooser's view lists, once it has read the folder.
+QStringList ListedNames(QFileDialog* chooser, int atLeast) {
+    auto* view = chooser->findChild<QAbstractItemView*>("treeView");
+    if (!view) return {};
+    QStringList names;
+    const bool loaded = QTest::qWaitFor([&] {
+        names.clear();
+        const QModelIndex root = view->rootIndex();
+        for (int row = 0; row < view->model()->rowCount(root); ++row)
+            names << view->model()->index(row, 0, root).data().toString();
+        return names.size() >= atLeast;
+    }, 3000);
+    EXPECT_TRUE(loaded) << names.join(u',').toStdString();
+    names.sort();
+    return names;
+}
+
+}  // namespace
+
+// A name of blanks names no file: Open on the offered blank, blanks typed, or
+// blanks before the extension leave the chooser open without a question.
+TEST_F(RealFileChooser, ABlankNameKeepsTheChooserOpen) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::vector<std::pair<const char*, std::function<void(QFileDialog*)>>> cases = {
+        {"Open on the offered blank", [](QFileDialog* chooser) {
+             QAbstractButton* open = modal::AcceptButton(chooser);
+             ASSERT_NE(open, nullptr);
+             ASSERT_TRUE(open->isEnabled());
+             QTest::mouseClick(open, Qt::LeftButton);
+         }},
+        {"blanks typed", [](QFileDialog* chooser) { ChooseName(chooser, "   "); }},
+        {"blanks before the extension", [](QFileDialog* chooser) { ChooseName(chooser, "  .txt"); }},
+    };
+    for (const auto& [how, act] : cases) {
+        SCOPED_TRACE(how);
+        Chooser c(dir.path());
+        std::strcpy(c.buffer.data(), " ");  // what "Save to File" offers
+        bool stayed = false;
+        int questions = 0;
+        WhenOpen<QFileDialog>([&, act = act](QFileDialog* chooser) {
+            // Looks at what is open once the name has been given.
+            WhenAnyOpen([&, chooser](QWidget* open) {
+                if (auto* box = qobject_cast<QMessageBox*>(open)) {
+                    ++questions;
+                    box->done(QMessageBox::No);
+                    WhenOpen<QFileDialog>([](QFileDialog* again) { again->reject(); });
+                    return;
+                }
+                stayed = open == chooser;
+                chooser->reject();
+            });
+            act(chooser);
+        });
+        EXPECT_EQ(platform::GetOpenFileNameA(c.request), 0);
+        EXPECT_TRUE(stayed);
+        EXPECT_EQ(questions, 0);
+    }
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+// "All files (*.*)" keeps its label and lists every file, also names without a
+// dot; "Text files" lists only the .txt files.
+TEST_F(RealFileChooser, AllFilesListsNamesWithoutADot) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const char* name : {"README", "notes.txt", "data.dat"}) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    Chooser c(dir.path());
+    QStringList labels, textFiles, allFiles;
+    WhenOpen<QFileDialog>([&](QFileDialog* chooser) {
+        auto* types = chooser->findChild<QComboBox*>("fileTypeCombo");
+        ASSERT_NE(types, nullptr);
+        for (int i = 0; i < types->count(); ++i) labels << types->itemText(i);
+        textFiles = ListedNames(chooser, 1);
+        types->setFocus();
+        QTest::keyClick(types, Qt::Key_Down);  // the user picks the next type
+        allFiles = ListedNames(chooser, 3);
+        chooser->reject();
+    });
+    EXPECT_EQ(platform::GetOpenFileNameA(c.request), 0);
+    EXPECT_EQ(labels, QStringList({"Text files (*.txt)", "All files (*.*)"}));
+    EXPECT_EQ(textFiles, QStringList({"notes.txt"}));
+    EXPECT_EQ(allFiles, QStringList({"README", "data.dat", "notes.txt"}));
+}
+
+// The chooser's answer is Windows-1252 text ('?' for a character without a
+// byte); FileSystemPath turns exactly that answer back into the real path.
+// Other texts, and any text after a hook answered, convert byte by byte.
+TEST_F(RealFileChooser, TheAnswerMapsBackToTheRealPath) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString folder = dir.filePath(QString::fromUtf8("\u0414\u043e\u043a\u0443\u043c\u0435\u043d\u0442\u044b"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    Chooser c(dir.path());
+    WhenOpen<QFileDialog>([](QFileDialog* chooser) {
+        ChooseName(chooser, QString::fromUtf8("\u0414\u043e\u043a\u0443\u043c\u0435\u043d\u0442\u044b"));  // opens it
+        WhenOpen<QMessageBox>([](QMessageBox* box) { ClickButton(box, QMessageBox::Yes); });
+        ChooseName(chooser, QString::fromUtf8("\u0437\u0430\u043c\u0435\u0442\u043a\u0438 caf\u00e9"));
+    });
+    ASSERT_NE(platform::GetOpenFileNameA(c.request), 0);
+    const std::string answer(c.buffer.data());
+    EXPECT_NE(answer.find("/" + std::string(9, '?') + "/" + std::string(7, '?') + " caf\xE9.txt"), std::string::npos) << answer;
+    const QFileInfo real(QString::fromStdString(platform::FileSystemPath(answer)));
+    EXPECT_EQ(real.dir().canonicalPath(), QDir(folder).canonicalPath());
+    EXPECT_EQ(real.fileName(), QString::fromUtf8("\u0437\u0430\u043c\u0435\u0442\u043a\u0438 caf\u00e9.txt"));
+    EXPECT_EQ(ToWindows1252(real.filePath()), answer);
+
+    EXPECT_EQ(platform::FileSystemPath("/tmp/caf\xE9 \x80"), "/tmp/caf\xC3\xA9 \xE2\x82\xAC");
+    platform::PlatformHooks hooks;
+    hooks.openFileName = [](platform::OPENFILENAMEA&) { return 0; };
+    platform::SetPlatformHooks(hooks);
+    platform::OPENFILENAMEA request;
+    platform::GetOpenFileNameA(request);
+    EXPECT_NE(platform::FileSystemPath(answer), real.filePath().toStdString()) << "only the last answer maps back";
 }
 
 TEST(CurrentDirectory, ReportsTheFolderOrTheSizeItNeeds) {
