@@ -76,6 +76,7 @@ bool ORVANE_STARTUP(int showMode) {
     FORMAT_KIND = 4;
     DIALOG_SET_LOGICAL(main, IDC_LANG_RO, true);
     LANG = 1;
+    platform::SetLanguage(1);
     LANG_RO = true;
     SETTITLES(main, IDD_MAIN, EVENT_INIT);
     DIALOG_SET_LOGICAL(main, IDC_ALL_FIELDS, true);

@@ -12,6 +12,7 @@
 #include "app/fixed_text.h"
 #include "app/controls.h"
 #include "app/state.h"
+#include "dialog/platform.h"
 #include "numeric/classify.h"
 #include "numeric/stored_display.h"
 
@@ -188,6 +189,7 @@ void LANGUAGE_SWITCH(DIALOG& dlg, int id, int event) {
     const int lang = L - 1;
     COMUN::LANG = L;
     COMUN::LANG_RO = L == 1;
+    platform::SetLanguage(L);  // the standard dialogs follow
 
     // 2. The captions of the main dialog.
     SETTITLES(dlg, id, event);
