@@ -29,8 +29,10 @@
 #include <memory>
 #include <string>
 
+#include "app/controls.h"
 #include "dialog/dialog_qt.h"
 #include "dialog/platform.h"
+#include "harness.h"
 #include "modal_window.h"
 
 namespace {
@@ -306,3 +308,36 @@ TEST_F(NoHooksLanguage, TheChooserAndTheYesNoBoxSpeakTheChosenLanguage) {
     EXPECT_EQ(ro.newFolder, "Dosar nou");
     EXPECT_EQ(en.newFolder, "New Folder");
 }
+
+namespace {
+
+using LanguageOfTheProgram = harness::AppTest;
+
+// The program starts in Romanian and its RO / EN buttons switch the standard
+// windows with the captions.
+TEST_F(LanguageOfTheProgram, StartUpAndTheSwitchSetTheChoosersLanguage) {
+    struct Restore {
+        platform::PlatformHooks hooks = platform::SetPlatformHooks({});
+        ~Restore() { platform::SetPlatformHooks(hooks); }
+    } restore;
+    const auto lookIn = [] {
+        std::vector<char> buffer(260, '\0');
+        platform::OPENFILENAMEA request;
+        request.lpstrFile = buffer.data();
+        request.nMaxFile = 260;
+        QString shown;
+        modal::WhenOpen<QFileDialog>([&](QFileDialog* chooser) {
+            if (auto* label = chooser->findChild<QLabel*>("lookInLabel")) shown = label->text();
+            chooser->reject();
+        });
+        platform::GetOpenFileNameA(request);
+        return shown.toStdString();
+    };
+    EXPECT_EQ(lookIn(), "Cauta in:");
+    harness::Click(IDC_LANG_EN);
+    EXPECT_EQ(lookIn(), "Look in:");
+    harness::Click(IDC_LANG_RO);
+    EXPECT_EQ(lookIn(), "Cauta in:");
+}
+
+}  // namespace
