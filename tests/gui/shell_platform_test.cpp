@@ -203,6 +203,9 @@ TEST_F(RealFileChooser, ABlankNameKeepsTheChooserOpen) {
     ASSERT_TRUE(dir.isValid());
     const std::vector<std::pair<const char*, std::function<void(QFileDialog*)>>> cases = {
         {"Open on the offered blank", [](QFileDialog* chooser) {
+             auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
+             ASSERT_NE(name, nullptr);
+             ASSERT_EQ(name->text(), " ");
              QAbstractButton* open = modal::AcceptButton(chooser);
              ASSERT_NE(open, nullptr);
              ASSERT_TRUE(open->isEnabled());
