@@ -21,6 +21,7 @@
 #include "dialog/dialog_internal.h"
 #include "dialog/dialog_qt.h"
 #include "dialog/platform.h"
+#include "numeric/stored_display.h"
 
 namespace {
 
@@ -102,6 +103,7 @@ struct Result {
     double layer = 0, plain = 0;
 };
 std::map<std::string, Result> g_results;
+std::map<std::string, double> g_refresh;
 
 // Chooses the format by its radio, as a click does; false when its row is not live.
 bool ChooseFormat(const Format& f) {
@@ -168,6 +170,48 @@ void FocusIn(benchmark::State& state, const Format* f) {
     Measure(state, std::string(f->name) + " focus-in", [&] { fields[n++ % 2]->setFocus(Qt::MouseFocusReason); });
 }
 
+// The stored value group refreshed for the pattern with the most digits of
+// each format (the smallest subnormal, the largest finite value), texts
+// computed and put on screen.
+struct Refresh {
+    const char* name;
+    int kind;
+    ieee::uint128 pattern;
+};
+const Refresh kRefreshes[] = {
+    {"binary128 smallest subnormal", ieee::KIND_BINARY128, 1},
+    {"binary128 largest subnormal", ieee::KIND_BINARY128, (ieee::uint128(1) << 112) - 1},
+    {"binary128 largest finite", ieee::KIND_BINARY128, (ieee::uint128(0x7FFE) << 112) | ((ieee::uint128(1) << 112) - 1)},
+    {"binary64 smallest subnormal", ieee::KIND_BINARY64, 1},
+    {"binary64 largest subnormal", ieee::KIND_BINARY64, (ieee::uint128(1) << 52) - 1},
+    {"binary32 largest subnormal", ieee::KIND_BINARY32, (ieee::uint128(1) << 23) - 1},
+    {"binary16 largest subnormal", ieee::KIND_BINARY16, (ieee::uint128(1) << 10) - 1},
+    {"bfloat16 largest subnormal", ieee::KIND_BFLOAT16, (ieee::uint128(1) << 7) - 1},
+};
+
+void StoredValueRefresh(benchmark::State& state, const Refresh* r) {
+    const Format* format = nullptr;
+    for (const Format& f : kFormats)
+        if (std::string(f.name) == ieee::FormatFor(r->kind)->name) format = &f;
+    if (!format || !ChooseFormat(*format)) {
+        state.SkipWithError("the format's row is not live");
+        for (auto _ : state) {}
+        return;
+    }
+    SET_STORED_PATTERN(r->kind, r->pattern);
+    double total = 0;
+    for (auto _ : state) {
+        CLEAR_STORED_VALUE(Main());
+        Paint();
+        const double t0 = CpuMs();
+        SHOW_STORED_VALUE(Main());
+        Paint();
+        total += CpuMs() - t0;
+    }
+    state.counters["refresh_ms"] = total / static_cast<double>(state.iterations());
+    g_refresh[r->name] = total / static_cast<double>(state.iterations());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -187,10 +231,16 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark((std::string("TypedBit/") + f.name).c_str(), TypedBit, &f)->Iterations(60)->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark((std::string("FocusIn/") + f.name).c_str(), FocusIn, &f)->Iterations(60)->Unit(benchmark::kMillisecond);
     }
+    for (const Refresh& r : kRefreshes)
+        benchmark::RegisterBenchmark((std::string("StoredValueRefresh/") + r.name).c_str(), StoredValueRefresh, &r)
+            ->Iterations(20)
+            ->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
     std::printf("\n%-22s %10s %10s %7s\n", "action", "layer ms", "plain ms", "ratio");
     for (const auto& [key, r] : g_results)
         std::printf("%-22s %10.3f %10.3f %7.2f\n", key.c_str(), r.layer, r.plain, r.plain > 0 ? r.layer / r.plain : 0.0);
+    std::printf("\n%-30s %12s\n", "stored value group refresh", "ms (CPU)");
+    for (const auto& [key, ms] : g_refresh) std::printf("%-30s %12.3f\n", key.c_str(), ms);
     ORVANE_SHUTDOWN();
     benchmark::Shutdown();
     return 0;

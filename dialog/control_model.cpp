@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "dialog/dialog_internal.h"
+#include "dialog/widgets.h"
 
 namespace dialog_qt {
 
@@ -87,12 +88,8 @@ bool PushText(ControlState& c) {
         group->setTitle(text);
         return true;
     }
-    case Kind::TextBox: {
-        auto* box = static_cast<QPlainTextEdit*>(w);
-        if (box->toPlainText() == text) return false;
-        box->setPlainText(text);
-        return true;
-    }
+    case Kind::TextBox:
+        return static_cast<OrvaneTextBox*>(w)->ShowText(text);
     case Kind::PushButton:
     case Kind::RadioButton:
     case Kind::CheckBox: {

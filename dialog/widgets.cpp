@@ -2,6 +2,7 @@
 #include "dialog/widgets.h"
 
 #include <QApplication>
+#include <QTextDocumentFragment>
 
 namespace dialog_qt {
 
@@ -25,6 +26,40 @@ void OrvaneEdit::focusInEvent(QFocusEvent* event) {
 OrvaneDialog::~OrvaneDialog() {
     // Deleted with an owner window that went first: forget the widgets.
     if (impl && Alive(impl) && impl->window == this) DestroyWindow(impl, true);
+}
+
+namespace {
+// Characters of each piece of a long one-line text: every value of the
+// shorter formats fits in one.
+constexpr qsizetype kPiece = 256;
+}  // namespace
+
+bool OrvaneTextBox::ShowText(const QString& text) {
+    if (text == full_ && (pieces_ || toPlainText() == text)) return false;
+    full_ = text;
+    pieces_ = text.size() > kPiece && !text.contains(u'\n') && !text.contains(u'\r');
+    if (!pieces_) {
+        setPlainText(text);
+        return true;
+    }
+    QString shown;
+    shown.reserve(text.size() + text.size() / kPiece + 1);
+    for (qsizetype at = 0; at < text.size(); at += kPiece) {
+        if (at > 0) shown += u'\n';
+        shown += QStringView(text).mid(at, kPiece);
+    }
+    setPlainText(shown);
+    return true;
+}
+
+QMimeData* OrvaneTextBox::createMimeDataFromSelection() const {
+    if (!pieces_) return QPlainTextEdit::createMimeDataFromSelection();
+    // The pieces' breaks are the box's own, not part of the number.
+    QString selected = textCursor().selection().toPlainText();
+    selected.remove(u'\n');
+    auto* data = new QMimeData;
+    data->setText(selected);
+    return data;
 }
 
 }  // namespace dialog_qt

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPainter>
 #include <QPointer>
@@ -105,7 +106,16 @@ class OrvaneTextBox : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
 
+    // Shows `text`; false when it already shows it. A long text of one line
+    // (thousands of digits) is laid out in pieces: the box keeps it as many
+    // short paragraphs, so that only the visible ones are laid out, and a
+    // copy joins them again.
+    bool ShowText(const QString& text);
+    // The text as the program set it (without the pieces' breaks).
+    const QString& FullText() const { return full_; }
+
 protected:
+    QMimeData* createMimeDataFromSelection() const override;
     void inputMethodEvent(QInputMethodEvent* event) override {
         if (isReadOnly()) {
             event->accept();
@@ -113,6 +123,10 @@ protected:
         }
         QPlainTextEdit::inputMethodEvent(event);
     }
+
+private:
+    QString full_;
+    bool pieces_ = false;  // the shown text was cut into paragraphs
 };
 
 // A single-selection list box as on the classic platform: a click (with any

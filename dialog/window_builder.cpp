@@ -61,7 +61,7 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         box->setWordWrapMode(QTextOption::WrapAnywhere);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);  // a width that never changes: no second layout
         box->setTabChangesFocus(true);
         QPalette pal = box->palette();
         pal.setColor(QPalette::Base, pal.color(QPalette::Window));

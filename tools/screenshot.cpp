@@ -12,6 +12,7 @@
 #include "app/startup.h"
 #include "app/state.h"
 #include "dialog/dialog_qt.h"
+#include "dialog/platform.h"
 
 namespace {
 
@@ -48,6 +49,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
+    // Messages are answered at once (and reported), so a replay never waits for a click.
+    platform::PlatformHooks hooks;
+    hooks.messageBox = [](std::string_view text, std::string_view caption, unsigned) {
+        std::fprintf(stderr, "message \"%.*s\": %.*s\n", static_cast<int>(caption.size()), caption.data(),
+                     static_cast<int>(text.size()), text.data());
+        return IDOK;
+    };
+    platform::SetPlatformHooks(hooks);
     if (!ORVANE_STARTUP(1)) return 1;
     Settle();
     int status = 0;

@@ -15,6 +15,7 @@
 #include "app/startup.h"
 #include "app/state.h"
 #include "dialog/dialog_qt.h"
+#include "dialog/widgets.h"
 
 namespace harness {
 namespace {
@@ -49,7 +50,7 @@ QPoint ClickPoint(QWidget* w) {
 std::string ShownText(QWidget* w) {
     if (!w) return {};
     if (auto* e = qobject_cast<QLineEdit*>(w)) return ToWindows1252(e->text());
-    if (auto* box = qobject_cast<QPlainTextEdit*>(w)) return ToWindows1252(box->toPlainText());
+    if (auto* box = dynamic_cast<dialog_qt::OrvaneTextBox*>(w)) return ToWindows1252(box->FullText());
     if (auto* l = qobject_cast<QLabel*>(w)) {
         const QVariant raw = l->property("windowsText");
         if (raw.isValid()) {

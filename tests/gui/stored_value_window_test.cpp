@@ -2,6 +2,9 @@
 // stored as, the hexadecimal word typed or pasted back, and the one-ULP steps.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
 #include <random>
 #include <string>
 
@@ -92,6 +95,21 @@ TEST_F(StoredValueWindow, KeywordsAndStaleDisplays) {
     harness::Click(IDC_FORMAT_64);
     for (int id : {IDC_EXACT_VALUE, IDC_HEX, IDC_SHORTEST, IDC_HEXFLOAT}) EXPECT_EQ(Text(id), "") << id;
     EXPECT_TRUE(Messages().empty());
+}
+
+// Thousands of digits are shown whole: the box scrolls, and a copy of it is
+// the number, every digit, in one piece.
+TEST_F(StoredValueWindow, LongExactValuesAreWholeAndCopyWhole) {
+    Choose(ieee::KIND_BINARY128);
+    PasteWord("00000000 00000000 00000000 00000001");
+    const std::string exact = ieee::ExactDecimalText(*ieee::FormatFor(ieee::KIND_BINARY128), 1);
+    ASSERT_GT(exact.size(), 11000u);
+    EXPECT_EQ(Text(IDC_EXACT_VALUE), exact);
+    QWidget* box = harness::Widget(IDC_EXACT_VALUE);
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), exact);
 }
 
 // Every pattern shown as a word and pasted back gives the same bits, in every
