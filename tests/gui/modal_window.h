@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <functional>
 
+#include "tests/gui/harness.h"
+
 namespace modal {
 
 // Runs `act` on the active modal window once it is open (about 2 s at most).
@@ -73,6 +75,22 @@ inline void ChooseName(QFileDialog* chooser, const QString& name) {
 inline QAbstractButton* AcceptButton(QFileDialog* chooser) {
     auto* box = chooser->findChild<QDialogButtonBox*>("buttonBox");
     return box ? box->button(QDialogButtonBox::Open) : nullptr;
+}
+
+// Clicks main-dialog button `button`, runs `check` on the modal dialog the
+// click opens, then closes it with Esc; no modal window is left open.
+inline void CheckModalOf(int button, const std::function<void(QWidget*)>& check) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        check(modal);
+        ran = true;
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    harness::Click(button);
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace modal

@@ -14,6 +14,7 @@
 #include "app/state.h"
 #include "dialog/dialog_qt.h"
 #include "tests/gui/harness.h"
+#include "tests/gui/modal_window.h"
 
 using namespace harness;
 
@@ -36,19 +37,6 @@ QAccessibleInterface* Of(QWidget* w) { return QAccessible::queryAccessibleInterf
 std::string Name(QWidget* w) { return Of(w)->text(QAccessible::Name).toStdString(); }
 QString Visible(QWidget* w) { return qobject_cast<QLabel*>(w)->text().simplified(); }
 
-// Runs `check` on the modal window that a click on `button` opens, then closes it with Esc.
-void WithModal(int button, const std::function<void(QWidget*)>& check) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        check(modal);
-        ran = true;
-        QTest::keyClick(modal, Qt::Key_Escape);
-    });
-    Click(button);
-    EXPECT_TRUE(ran);
-}
 
 // Each bit field: its format, field and width, as a description.
 const std::pair<int, const char*> kBitFieldDescriptions[] = {
@@ -123,13 +111,13 @@ TEST_F(AppTest, TheMainWindowReadsAsItLooks) {
 
 TEST_F(AppTest, SecondaryDialogsReadTheirVisibleWords) {
     Click(IDC_LANG_EN);
-    WithModal(IDC_HELP_INFO, [](QWidget* info) {
+    modal::CheckModalOf(IDC_HELP_INFO, [](QWidget* info) {
         bool found = false;
         for (QAccessibleInterface* a : Tree(info))
             if (a->role() == QAccessible::StaticText && a->text(QAccessible::Name).contains("ulp(X) = 2^(E+1-P)")) found = true;
         EXPECT_TRUE(found) << "the Info formulas by their words";
     });
-    WithModal(IDC_ABOUT, [](QWidget* about) {
+    modal::CheckModalOf(IDC_ABOUT, [](QWidget* about) {
         std::vector<std::string> statics;
         for (QAccessibleInterface* a : Tree(about))
             if (a->role() == QAccessible::StaticText) statics.push_back(a->text(QAccessible::Name).simplified().toStdString());

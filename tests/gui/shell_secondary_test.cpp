@@ -13,6 +13,7 @@
 #include "app/state.h"
 #include "dialog/dialog_qt.h"
 #include "tests/gui/harness.h"
+#include "tests/gui/modal_window.h"
 
 using namespace harness;
 
@@ -46,11 +47,14 @@ void ExpectReadable(QWidget* window, const std::string& where) {
     }
     // Neighbours stay apart.
     const auto children = window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    for (QWidget* a : children)
-        for (QWidget* b : children)
-            if (a < b && a->isVisibleTo(window) && b->isVisibleTo(window) && !a->inherits("QGroupBox") && !b->inherits("QGroupBox"))
+    for (QWidget* a : children) {
+        for (QWidget* b : children) {
+            if (a < b && a->isVisibleTo(window) && b->isVisibleTo(window) && !a->inherits("QGroupBox") && !b->inherits("QGroupBox")) {
                 EXPECT_FALSE(a->geometry().intersects(b->geometry()))
                     << where << " " << a->objectName().toStdString() << " and " << b->objectName().toStdString();
+            }
+        }
+    }
     // Nothing reaches past the window.
     for (QWidget* w : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (w->isVisibleTo(window)) {
@@ -59,20 +63,6 @@ void ExpectReadable(QWidget* window, const std::string& where) {
     if (const char* dir = std::getenv("ORVANE_SHOTS")) window->grab().save(QString::fromLocal8Bit(dir) + "/" + window->objectName() + ".png");
 }
 
-// Runs `check` on the modal dialog that the click opens, then closes it with Esc.
-void WithModal(int button, const std::function<void(QWidget*)>& check) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        check(modal);
-        ran = true;
-        QTest::keyClick(modal, Qt::Key_Escape);
-    });
-    Click(button);
-    EXPECT_TRUE(ran);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
 
 }  // namespace
 
@@ -95,7 +85,7 @@ TEST_F(AppTest, InfoAndAboutDialogsAreReadableAndCentred) {
     for (int lang : {IDC_LANG_RO, IDC_LANG_EN}) {
         Click(lang);
         for (int button : {IDC_HELP_INFO, IDC_ABOUT}) {
-            WithModal(button, [&](QWidget* modal) {
+            modal::CheckModalOf(button, [&](QWidget* modal) {
                 ExpectReadable(modal, modal->objectName().toStdString());
                 EXPECT_FALSE(modal->findChild<QWidget*>("IDCANCEL")->isVisible());
                 auto* ok = modal->findChild<QPushButton*>("IDOK");
