@@ -12,6 +12,7 @@
 #include "numeric/classify.h"
 #include "numeric/ieee/bit_pattern.h"
 #include "numeric/ieee/scientific_text.h"
+#include "numeric/row_bits.h"
 #include "numeric/stored_display.h"
 
 namespace {
@@ -25,14 +26,6 @@ bool AllBits(int n, std::string_view text, char bit) {
         if (text[static_cast<std::size_t>(i)] != bit) return false;
     }
     return true;
-}
-
-// Reads one field control into a work text of exactly `width` characters.
-std::string ReadField(DIALOG& dlg, int id, int width) {
-    std::string text(static_cast<std::size_t>(width), ' ');
-    if (!DIALOG_GET_TEXT(dlg, id, text)) text.assign(static_cast<std::size_t>(width), ' ');
-    text.resize(static_cast<std::size_t>(width), ' ');
-    return text;
 }
 
 }  // namespace
@@ -62,16 +55,10 @@ void GETEDITSANDRETRIEVEREAL(DIALOG& dlg, int, int) {
     if (const FormatRow* row = RowOfKind(FORMAT_KIND)) {
         // Sign, exponent and fraction (binary128: its high part, then its low
         // part) read into work texts of their field widths, then joined.
-        std::string whole;
-        std::string exponent;
-        std::string fraction;
-        for (const FieldEdit& field : row->Fields()) {
-            const std::string text = ReadField(dlg, field.id, field.width);
-            if (field.first == 1) exponent = text;
-            if (field.first > 1) fraction += text;
-            whole += text;
-        }
-        ISNONNUMBER(row->info->exponentBits, row->info->fractionBits, exponent, fraction);
+        const std::string whole = READ_ROW_BITS(dlg, *row);
+        const auto exponentBits = static_cast<std::size_t>(row->info->exponentBits);
+        ISNONNUMBER(row->info->exponentBits, row->info->fractionBits, std::string_view(whole).substr(1, exponentBits),
+                    std::string_view(whole).substr(1 + exponentBits));
         // The stored pattern itself, bit for bit: only the low-order bits of
         // the format's width are kept.
         SET_STORED_PATTERN(row->kind, ieee::UnsignedFromDigits(whole) & row->info->patternMask());

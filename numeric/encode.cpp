@@ -9,16 +9,10 @@
 #include "dialog/platform.h"
 #include "numeric/ieee/bit_pattern.h"
 #include "numeric/ieee/decimal_reader.h"
+#include "numeric/row_bits.h"
 #include "numeric/stored_display.h"
 
 namespace {
-
-// Writes a whole bit string into the controls of its row, sign first.
-void SetFields(DIALOG& dlg, const FormatRow& row, const std::string& whole) {
-    for (const FieldEdit& f : row.Fields())
-        DIALOG_SET_TEXT(dlg, f.id, std::string_view(whole).substr(static_cast<std::size_t>(f.first),
-                                                                   static_cast<std::size_t>(f.width)));
-}
 
 // The keyword test compares the first three characters exactly.
 bool StartsWithOneOf(const std::string& text, std::initializer_list<const char*> keys) {
@@ -84,7 +78,7 @@ void BITSFROMVALUE(DIALOG& dlg, int, int) {
         FORGET_TYPED_NUMBER();
     std::string* whole = WHOLE_BIT_STRING(row->kind);
     *whole = ieee::BitString(*row->info, stored);
-    SetFields(dlg, *row, *whole);
+    WRITE_ROW_BITS(dlg, *row, *whole);
 }
 
 int IFIELD(int id) {

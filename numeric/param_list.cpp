@@ -14,6 +14,7 @@
 #include "numeric/ieee/scientific_text.h"
 #include "numeric/ieee/spacing.h"
 #include "numeric/neighbours.h"
+#include "numeric/row_bits.h"
 
 namespace {
 
@@ -24,14 +25,7 @@ const char* ByLanguage(const char* romanian, const char* english) {
 
 // The fraction field text(s) of the format, joined (binary128: high part, then low part).
 std::string ReadFraction(DIALOG& dlg, const FormatRow& row) {
-    std::string fraction;
-    for (const FieldEdit& field : row.Fields()) {
-        if (field.first <= 1) continue;
-        std::string text(static_cast<std::size_t>(field.width), ' ');
-        DIALOG_GET_TEXT(dlg, field.id, text);
-        fraction += text;
-    }
-    return fraction;
+    return READ_ROW_BITS(dlg, row).substr(1 + static_cast<std::size_t>(row.info->exponentBits));
 }
 
 // Significand text of the last finite datum; a call for a non-finite datum

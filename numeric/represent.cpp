@@ -60,12 +60,7 @@ void EditedBits(DIALOG& dlg, int id, int event, const FormatRow& row) {
         DIALOG_SET_LOGICAL(dlg, IDC_PARAM_LIST, false, INDEX_ENABLE);
 
     SHOWCURSORPOSITION_FIELD(dlg, id, event);
-    switch (row.kind) {
-        case ieee::KIND_BINARY32: CHECK_BITEDITS_4(dlg, id, event); break;
-        case ieee::KIND_BINARY64: CHECK_BITEDITS_8(dlg, id, event); break;
-        case ieee::KIND_BINARY128: CHECK_BITEDITS_16(dlg, id, event); break;
-        default: CHECK_BITEDITS_ROW(row.kind, dlg, id, event); break;
-    }
+    CHECK_BITEDITS_ROW(row.kind, dlg, id, event);
     FORGET_TYPED_NUMBER();
     GETEDITSANDRETRIEVEREAL(dlg, id, event);
     OUTPUTVALUE(dlg, id, event);

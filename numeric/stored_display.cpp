@@ -15,6 +15,7 @@
 #include "numeric/ieee/bit_pattern.h"
 #include "numeric/ieee/spacing.h"
 #include "numeric/ieee/stored_value.h"
+#include "numeric/row_bits.h"
 
 namespace {
 
@@ -51,20 +52,11 @@ std::string SpecialValueText(const ieee::FormatInfo& f, ieee::uint128 bits) {
 // The pattern the fields of `row` hold, by the decoding's rule (the
 // non-blank bits of the whole string, in order, form the number).
 ieee::uint128 FieldsPattern(DIALOG& dlg, const FormatRow& row) {
-    std::string whole;
-    for (const FieldEdit& field : row.Fields()) {
-        std::string text(static_cast<std::size_t>(field.width), ' ');
-        if (!DIALOG_GET_TEXT(dlg, field.id, text)) text.assign(static_cast<std::size_t>(field.width), ' ');
-        whole += text;
-    }
-    return ieee::UnsignedFromDigits(whole) & row.info->patternMask();
+    return ieee::UnsignedFromDigits(READ_ROW_BITS(dlg, row)) & row.info->patternMask();
 }
 
 void SetFields(DIALOG& dlg, const FormatRow& row, ieee::uint128 pattern) {
-    const std::string whole = ieee::BitString(*row.info, pattern);
-    for (const FieldEdit& field : row.Fields())
-        DIALOG_SET_TEXT(dlg, field.id, std::string_view(whole).substr(static_cast<std::size_t>(field.first),
-                                                                       static_cast<std::size_t>(field.width)));
+    WRITE_ROW_BITS(dlg, row, ieee::BitString(*row.info, pattern));
 }
 
 void Show(DIALOG& dlg, const FormatRow& row, ieee::uint128 pattern, bool writeHex) {

@@ -247,19 +247,29 @@ ReadStatus FromChars(const Scan& s, const char* begin, const char* end, T& magni
     return ReadStatus::Value;
 }
 
+// Zeros, magnitudes certain to round to zero and magnitudes certain to
+// overflow need no converter: true when `status` (and, for a zero result,
+// `magnitude`) is decided here.
+template <typename T>
+bool DecidedWithoutConverter(const Significance& g, T& magnitude, ReadStatus& status) {
+    if (g.zero || g.underflow) {
+        magnitude = T(0);
+        status = ReadStatus::Value;
+        return true;
+    }
+    if (g.overflow) {
+        status = ReadStatus::Invalid;
+        return true;
+    }
+    return false;
+}
+
 template <typename T>
 ReadStatus ConvertCharconv(const Scan& s, T& magnitude) {
     if (!s.plain.empty()) return FromChars(s, s.plain.data(), s.plain.data() + s.plain.size(), magnitude);
     const Significance g = Locate(s);
-    if (g.zero) {
-        magnitude = T(0);
-        return ReadStatus::Value;
-    }
-    if (g.overflow) return ReadStatus::Invalid;
-    if (g.underflow) {
-        magnitude = T(0);
-        return ReadStatus::Value;
-    }
+    ReadStatus status;
+    if (DecidedWithoutConverter(g, magnitude, status)) return status;
     const Normalised text(s, g);
     return FromChars(s, text.begin(), text.end(), magnitude);
 }
@@ -300,11 +310,8 @@ bool IsHalfSmallestQuadSubnormal(const Scan& s, const Significance& g) {
 // normalised form, which has none.
 ReadStatus ConvertQuad(const Scan& s, __float128& magnitude) {
     const Significance g = Locate(s);
-    if (g.zero || g.underflow) {
-        magnitude = 0;
-        return ReadStatus::Value;
-    }
-    if (g.overflow) return ReadStatus::Invalid;
+    ReadStatus status;
+    if (DecidedWithoutConverter(g, magnitude, status)) return status;
     const Normalised text(s, g);
     char* end = nullptr;
     __float128 value = strtoflt128(text.begin(), &end);
@@ -388,11 +395,8 @@ private:
 // A finite magnitude of a 16-bit format, correctly rounded by MPFR.
 ReadStatus ConvertSixteen(const FormatInfo& f, const Scan& s, uint128& magnitude) {
     const Significance g = Locate(s);
-    if (g.zero || g.underflow) {
-        magnitude = 0;
-        return ReadStatus::Value;
-    }
-    if (g.overflow) return ReadStatus::Invalid;
+    ReadStatus status;
+    if (DecidedWithoutConverter(g, magnitude, status)) return status;
     const Normalised text(s, g);
     long exponent = 0;
     mpz_t significand;
