@@ -105,7 +105,7 @@ void ShowHexError(const ieee::FormatInfo& f, ieee::HexStatus status) {
         text += std::to_string(f.hexDigits());
         text += ByLanguage(" cifre)", " digits)");
     }
-    platform::MessageBoxA(nullptr, text, ByLanguage("Eroare", "Error"), platform::MB_OK | platform::MB_ICONEXCLAMATION);
+    platform::MessageBoxA(nullptr, text, "Error", platform::MB_OK | platform::MB_ICONEXCLAMATION);
 }
 
 }  // namespace

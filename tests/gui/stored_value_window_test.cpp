@@ -159,7 +159,7 @@ TEST_F(StoredValueWindow, BadWordsChangeNothing) {
         PasteWord(c.text);
         ASSERT_EQ(Messages().size(), 1u) << c.text.left(20).toStdString();
         EXPECT_EQ(Messages()[0].text, c.message);
-        EXPECT_EQ(Messages()[0].caption, "Eroare");
+        EXPECT_EQ(Messages()[0].caption, "Error");
         EXPECT_EQ(Messages()[0].style, platform::MB_ICONEXCLAMATION);
         EXPECT_EQ(Bits(ieee::KIND_BINARY32), bits);
         EXPECT_EQ(Text(IDC_HEX), "3FC00000");
