@@ -25,6 +25,7 @@ void FORMAT_CLICK(DIALOG& dlg, int id, int event) {
             DIALOG_SET_TEXT(dlg, edit.id, STR_0.substr(0, static_cast<std::size_t>(edit.width)));
     }
     DIALOG_SET_TEXT(dlg, IDC_VALUE, "0");
+    VALUE_TYPED = false;
     DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, "");
     DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, "");
     DIALOG_SET_LOGICAL(dlg, IDC_BINARY_NEIGHBOURS, false);

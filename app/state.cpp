@@ -10,6 +10,7 @@ void RESET_SHARED_STATE() {
     H_ICON_SMALL = H_ICON_INFO = H_ICON_SUMMARY = nullptr;
     FORMAT_KIND = 4;
     VALUE_CHAR.assign(42, ' ');
+    VALUE_TYPED = false;
     X4 = 0.0f;
     X8 = 0.0;
     X16 = 0;

@@ -24,6 +24,9 @@ inline HICON H_ICON_SUMMARY = nullptr;
 
 inline int FORMAT_KIND = 4;
 inline std::string VALUE_CHAR(42, ' ');
+// True while the value field holds text the user typed, which a step reads
+// first; false once the program writes the field or replaces the datum.
+inline bool VALUE_TYPED = false;
 inline float X4 = 0.0f;
 inline double X8 = 0.0;
 inline __float128 X16 = 0;

@@ -96,6 +96,8 @@ void BULK_BUTTON(DIALOG& dlg, int id, int event) {
     }
 
     if (id != IDC_INVERT) DIALOG_SET_TEXT(dlg, IDC_VALUE, "0");
+    // The datum is now the filled or inverted fields, not any typed text.
+    COMUN::VALUE_TYPED = false;
 
     DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, "");
     DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, "");

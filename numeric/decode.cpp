@@ -1,8 +1,10 @@
-// Bit fields back to the stored value: reads the fields of the current format,
-// sets the class flags, copies the pattern bit for bit into the stored value
-// (no arithmetic, so NaN payloads, signalling NaNs and signed zeros survive)
-// and shows the class and the value.
+// Bit fields back to the stored value: reads the pattern the fields of the
+// current format hold, sets the class flags from it, copies it bit for bit
+// into the stored value (no arithmetic, so NaN payloads, signalling NaNs and
+// signed zeros survive) and shows the class and the value.
 #include "numeric/decode.h"
+
+#include <string>
 
 #include "app/fixed_text.h"
 #include "app/controls.h"
@@ -50,29 +52,45 @@ void ISNONNUMBER(int exponentWidth, int fractionWidth, std::string_view exponent
     EXP_MIN_NORMAL = ALLZERO_EXCEPT_LAST(exponentWidth, exponent);
 }
 
-void GETEDITSANDRETRIEVEREAL(DIALOG& dlg, int, int) {
+namespace {
+
+// Class flags and stored value of the current format from `pattern`: the
+// flags are those of the pattern's own bits, so the class always describes
+// the value shown.
+void TakePattern(const FormatRow& row, ieee::uint128 pattern) {
+    const std::string whole = ieee::BitString(*row.info, pattern);
+    const auto exponentBits = static_cast<std::size_t>(row.info->exponentBits);
+    ISNONNUMBER(row.info->exponentBits, row.info->fractionBits, std::string_view(whole).substr(1, exponentBits),
+                std::string_view(whole).substr(1 + exponentBits));
+    // The stored pattern itself, bit for bit: no arithmetic touches it.
+    SET_STORED_PATTERN(row.kind, pattern);
+}
+
+void ShowClass(DIALOG& dlg) {
     using namespace COMUN;
-    if (const FormatRow* row = RowOfKind(FORMAT_KIND)) {
-        // Sign, exponent and fraction (binary128: its high part, then its low
-        // part) read into work texts of their field widths, then joined.
-        const std::string whole = READ_ROW_BITS(dlg, *row);
-        const auto exponentBits = static_cast<std::size_t>(row->info->exponentBits);
-        ISNONNUMBER(row->info->exponentBits, row->info->fractionBits, std::string_view(whole).substr(1, exponentBits),
-                    std::string_view(whole).substr(1 + exponentBits));
-        // The stored pattern itself, bit for bit: only the low-order bits of
-        // the format's width are kept.
-        SET_STORED_PATTERN(row->kind, ieee::UnsignedFromDigits(whole) & row->info->patternMask());
-    }
     RETRIEVEDATATYPE();
     const int lang = (LANG == 2) ? 2 : 1;
     DIALOG_SET_TEXT(dlg, IDC_DATA_TYPE, DATATYPE[static_cast<std::size_t>(lang - 1)]);
     DIALOG_SET_LOGICAL(dlg, IDC_PARAM_LIST, IS_FINITE, INDEX_ENABLE);
 }
 
+}  // namespace
+
+void GETEDITSANDRETRIEVEREAL(DIALOG& dlg, int, int) {
+    if (const FormatRow* row = RowOfKind(COMUN::FORMAT_KIND)) TakePattern(*row, READ_ROW_PATTERN(dlg, *row));
+    ShowClass(dlg);
+}
+
+void DECODE_PATTERN(DIALOG& dlg, const FormatRow& row, ieee::uint128 pattern) {
+    TakePattern(row, pattern);
+    ShowClass(dlg);
+}
+
 void OUTPUTVALUE(DIALOG& dlg, int, int) {
     using namespace COMUN;
     const FormatRow* row = RowOfKind(FORMAT_KIND);
     if (row == nullptr) return;
+    COMUN::VALUE_TYPED = false;
     DIALOG_SET_TEXT(dlg, IDC_VALUE, Trim(ieee::ScientificText(*row->info, STORED_PATTERN(row->kind), true)));
 }
 

@@ -58,17 +58,17 @@ void SETEDITSFORINFINITY_NAN(DIALOG& dlg, int, int) {
     }
 }
 
-void BITSFROMVALUE(DIALOG& dlg, int, int) {
+bool BITSFROMVALUE(DIALOG& dlg, int, int) {
     using namespace COMUN;
     const FormatRow* row = RowOfKind(FORMAT_KIND);
-    if (row == nullptr) return;
+    if (row == nullptr) return false;
     // A copy is read, so that a rejected text leaves the stored value exactly as it was.
     ieee::uint128 bits = STORED_PATTERN(row->kind);
     const ieee::ReadStatus status = ieee::ReadFreeForm(*row->info, VALUE_CHAR, bits);
     if (status == ieee::ReadStatus::Invalid) {
         FORGET_TYPED_NUMBER();
         ShowInvalidValue();
-        return;
+        return false;
     }
     if (status == ieee::ReadStatus::Value) SET_STORED_PATTERN(row->kind, bits);
     const ieee::uint128 stored = STORED_PATTERN(row->kind);
@@ -79,6 +79,7 @@ void BITSFROMVALUE(DIALOG& dlg, int, int) {
     std::string* whole = WHOLE_BIT_STRING(row->kind);
     *whole = ieee::BitString(*row->info, stored);
     WRITE_ROW_BITS(dlg, *row, *whole);
+    return true;
 }
 
 int IFIELD(int id) {

@@ -10,7 +10,8 @@
 
 void ISINFINITY_OR_NAN();
 void SETEDITSFORINFINITY_NAN(DIALOG& dlg, int id, int event);
-void BITSFROMVALUE(DIALOG& dlg, int id, int event);
+// False for a text that is no number (after its message; nothing changes).
+bool BITSFROMVALUE(DIALOG& dlg, int id, int event);
 // Width of the bit field shown by control id in the current format (0 if
 // none); also stored in CURRENT_FIELD_WIDTH.
 int IFIELD(int id);

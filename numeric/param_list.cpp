@@ -1,7 +1,8 @@
 // The parameter list: choosing an entry shows one quantity of the current datum
 // in IDC_PARAM_VALUE and names it in IDC_PARAM_CAPTION. Exponent and
-// significand are read from the field texts as they stand; the classification
-// flags are those of the last decoding.
+// significand are read from the pattern the fields hold now, by the decoding's
+// own reading of the fields; the classification flags are those of the last
+// decoding.
 #include "numeric/param_list.h"
 
 #include <string>
@@ -10,6 +11,7 @@
 #include "app/controls.h"
 #include "app/format_rows.h"
 #include "app/state.h"
+#include "numeric/ieee/bit_pattern.h"
 #include "numeric/ieee/format_table.h"
 #include "numeric/ieee/scientific_text.h"
 #include "numeric/ieee/spacing.h"
@@ -23,9 +25,10 @@ const char* ByLanguage(const char* romanian, const char* english) {
     return COMUN::LANG == 2 ? english : romanian;
 }
 
-// The fraction field text(s) of the format, joined (binary128: high part, then low part).
-std::string ReadFraction(DIALOG& dlg, const FormatRow& row) {
-    return READ_ROW_BITS(dlg, row).substr(1 + static_cast<std::size_t>(row.info->exponentBits));
+// The whole bit string of the pattern the row's fields hold, read as every
+// other display of the datum reads it.
+std::string RowBitString(DIALOG& dlg, const FormatRow& row) {
+    return ieee::BitString(*row.info, READ_ROW_PATTERN(dlg, row));
 }
 
 // Significand text of the last finite datum; a call for a non-finite datum
@@ -68,8 +71,8 @@ void SUB_EXPONENT(DIALOG& dlg, int, int) {
     if (row == nullptr) return;
     const ieee::FormatInfo* format = row->info;
 
-    std::string exponentField(static_cast<size_t>(format->exponentBits), ' ');
-    DIALOG_GET_TEXT(dlg, row->Exponent().id, exponentField);
+    const std::string exponentField =
+        RowBitString(dlg, *row).substr(1, static_cast<std::size_t>(format->exponentBits));
     const int e = ieee::RepresentationExponent(format->kind, exponentField,
                                                COMUN::IS_ZERO || COMUN::IS_SUBNORMAL);
     DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, std::to_string(e));
@@ -90,7 +93,7 @@ void SUB_FRACTION(DIALOG& dlg, int, int) {
     if (row == nullptr) return;
     const ieee::FormatInfo* format = row->info;
 
-    const std::string fraction = ReadFraction(dlg, *row);
+    const std::string fraction = RowBitString(dlg, *row).substr(1 + static_cast<std::size_t>(format->exponentBits));
     std::string& display = SignificandDisplay();
     if (COMUN::IS_FINITE) {
         const bool hiddenOne = !(COMUN::IS_SUBNORMAL || COMUN::IS_ZERO);

@@ -17,6 +17,31 @@
 
 namespace {
 
+// Reads IDC_VALUE into VALUE_CHAR; the length of the text without its trailing blanks.
+std::size_t ReadValueText(DIALOG& dlg) {
+    using namespace COMUN;
+    VALUE_CHAR.assign(42, ' ');
+    if (!DIALOG_GET_TEXT(dlg, IDC_VALUE, VALUE_CHAR)) VALUE_CHAR.assign(42, ' ');
+    VALUE_CHAR.resize(42, ' ');
+
+    const auto last = VALUE_CHAR.find_last_not_of(' ');
+    return (last == std::string::npos) ? 0 : last + 1;
+}
+
+// VALUE_CHAR into the bit fields of the current format: the special pattern
+// of a keyword, or the number read. False for a text that is no number (its
+// message has been shown and the fields are unchanged).
+bool ConvertValueText(DIALOG& dlg, int id, int event) {
+    using namespace COMUN;
+    ISINFINITY_OR_NAN();
+    if (IS_NAN || IS_INFINITY) {
+        FORGET_TYPED_NUMBER();
+        SETEDITSFORINFINITY_NAN(dlg, id, event);
+        return true;
+    }
+    return BITSFROMVALUE(dlg, id, event);
+}
+
 // The text of IDC_VALUE changed (every keystroke): clear the stale displays,
 // and from the third character on encode the text into the bit fields.
 void TypedValue(DIALOG& dlg, int id, int event) {
@@ -27,25 +52,15 @@ void TypedValue(DIALOG& dlg, int id, int event) {
     DIALOG_SET_LOGICAL(dlg, IDC_BINARY_NEIGHBOURS, false);
     DIALOG_SET_LOGICAL(dlg, IDC_PARAM_LIST, false, INDEX_ENABLE);
 
-    VALUE_CHAR.assign(42, ' ');
-    if (!DIALOG_GET_TEXT(dlg, IDC_VALUE, VALUE_CHAR)) VALUE_CHAR.assign(42, ' ');
-    VALUE_CHAR.resize(42, ' ');
-
-    const auto last = VALUE_CHAR.find_last_not_of(' ');
-    const std::size_t length = (last == std::string::npos) ? 0 : last + 1;
+    const std::size_t length = ReadValueText(dlg);
     if (length < 3) {
         FORGET_TYPED_NUMBER();
         CLEAR_STORED_VALUE(dlg);
+        VALUE_TYPED = true;
         return;
     }
-
-    ISINFINITY_OR_NAN();
-    if (IS_NAN || IS_INFINITY) {
-        FORGET_TYPED_NUMBER();
-        SETEDITSFORINFINITY_NAN(dlg, id, event);
-    } else {
-        BITSFROMVALUE(dlg, id, event);
-    }
+    ConvertValueText(dlg, id, event);
+    VALUE_TYPED = true;
     // What the fields now hold, shown at once: exactly what was stored.
     SHOW_FIELDS_PATTERN(dlg);
 }
@@ -68,6 +83,11 @@ void EditedBits(DIALOG& dlg, int id, int event, const FormatRow& row) {
 }
 
 }  // namespace
+
+bool READ_VALUE_FIELD(DIALOG& dlg, int id, int event) {
+    if (ReadValueText(dlg) == 0) return true;  // nothing typed: the fields keep their datum
+    return ConvertValueText(dlg, id, event);
+}
 
 void SUB_REPRESENT(DIALOG& dlg, int id, int event) {
     switch (id) {

@@ -15,6 +15,7 @@
 #include "numeric/ieee/bit_pattern.h"
 #include "numeric/ieee/spacing.h"
 #include "numeric/ieee/stored_value.h"
+#include "numeric/represent.h"
 #include "numeric/row_bits.h"
 
 namespace {
@@ -49,16 +50,6 @@ std::string SpecialValueText(const ieee::FormatInfo& f, ieee::uint128 bits) {
     return text;
 }
 
-// The pattern the fields of `row` hold, by the decoding's rule (the
-// non-blank bits of the whole string, in order, form the number).
-ieee::uint128 FieldsPattern(DIALOG& dlg, const FormatRow& row) {
-    return ieee::UnsignedFromDigits(READ_ROW_BITS(dlg, row)) & row.info->patternMask();
-}
-
-void SetFields(DIALOG& dlg, const FormatRow& row, ieee::uint128 pattern) {
-    WRITE_ROW_BITS(dlg, row, ieee::BitString(*row.info, pattern));
-}
-
 void Show(DIALOG& dlg, const FormatRow& row, ieee::uint128 pattern, bool writeHex) {
     using namespace COMUN;
     const ieee::FormatInfo& f = *row.info;
@@ -81,16 +72,17 @@ void Show(DIALOG& dlg, const FormatRow& row, ieee::uint128 pattern, bool writeHe
     STORED_SHOWN = {true, row.kind, pattern};
 }
 
-// After the fields of the current format got a new pattern from the group:
-// the displays of the datum are brought up to date as after an edit of the
-// bits (the parameter shown belonged to the old datum).
-void DecodeNewPattern(DIALOG& dlg, int id, int event, const FormatRow& row, bool writeHex) {
+// The group gave the current format a new pattern: it is decoded, then
+// written into the fields and shown as after an edit of the bits (the
+// parameter shown belonged to the old datum).
+void TakeNewPattern(DIALOG& dlg, int id, int event, const FormatRow& row, ieee::uint128 pattern, bool writeHex) {
     DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, "");
     DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, "");
     FORGET_TYPED_NUMBER();
-    GETEDITSANDRETRIEVEREAL(dlg, id, event);
+    DECODE_PATTERN(dlg, row, pattern);
+    WRITE_ROW_PATTERN(dlg, row, pattern);
     OUTPUTVALUE(dlg, id, event);
-    Show(dlg, row, STORED_PATTERN(row.kind), writeHex);
+    Show(dlg, row, pattern, writeHex);
 }
 
 void ShowHexError(const ieee::FormatInfo& f, ieee::HexStatus status) {
@@ -119,7 +111,7 @@ void SHOW_STORED_VALUE(DIALOG& dlg) {
 void SHOW_FIELDS_PATTERN(DIALOG& dlg) {
     const FormatRow* row = RowOfKind(COMUN::FORMAT_KIND);
     if (row == nullptr) return;
-    Show(dlg, *row, FieldsPattern(dlg, *row), true);
+    Show(dlg, *row, READ_ROW_PATTERN(dlg, *row), true);
 }
 
 void CLEAR_STORED_VALUE(DIALOG& dlg) {
@@ -171,19 +163,21 @@ void HEX_EDITED(DIALOG& dlg, int id, int event) {
         break;
     }
     COMUN::HEX_ACCEPTED = text;
-    SetFields(dlg, *row, pattern);
-    DecodeNewPattern(dlg, id, event, *row, false);
+    TakeNewPattern(dlg, id, event, *row, pattern, false);
 }
 
 void STEP_CLICK(DIALOG& dlg, int id, int event) {
     const FormatRow* row = RowOfKind(COMUN::FORMAT_KIND);
     if (row == nullptr || (id != IDC_STEP_UP && id != IDC_STEP_DOWN)) return;
-    const ieee::uint128 pattern = FieldsPattern(dlg, *row);
+    // Text typed into the value field is read first, as a conversion reads it
+    // (a text that is no number gets its message and nothing steps), so the
+    // step starts from the typed number, not from the datum before it.
+    if (COMUN::VALUE_TYPED && !READ_VALUE_FIELD(dlg, id, event)) return;
+    const ieee::uint128 pattern = READ_ROW_PATTERN(dlg, *row);
     // A NaN has no neighbours; nextUp of +Infinity (nextDown of -Infinity) is itself.
     if (ieee::IsNaNPattern(*row->info, pattern)) return;
     const ieee::uint128 next = id == IDC_STEP_UP ? ieee::NextUpPattern(*row->info, pattern)
                                                  : ieee::NextDownPattern(*row->info, pattern);
     if (next == pattern) return;
-    SetFields(dlg, *row, next);
-    DecodeNewPattern(dlg, id, event, *row, true);
+    TakeNewPattern(dlg, id, event, *row, next, true);
 }

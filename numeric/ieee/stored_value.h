@@ -71,9 +71,9 @@ enum class HexStatus {
     BadCharacter,   // a character that is no hexadecimal digit: bits unchanged
     TooManyDigits,  // more digits than the format has: bits unchanged
 };
-// Reads a hexadecimal word: an optional 0x or 0X (after any leading
-// blanks), digits of either case; blanks, tabs and underscores anywhere are
-// ignored. Fewer digits than the format has are the low digits of the
+// Reads a hexadecimal word: an optional 0x or 0X (after any leading blanks,
+// tabs and underscores), digits of either case; blanks, tabs and underscores
+// anywhere are ignored. Fewer digits than the format has are the low digits of the
 // pattern. Leading zeros count as digits. Every other byte (control
 // characters, bytes 0x80-0xFF of UTF-8 or Windows-1252 text) is a bad
 // character, reported before too many digits. One pass: any length of text
@@ -81,14 +81,19 @@ enum class HexStatus {
 HexStatus ReadHexWord(const FormatInfo& f, std::string_view text, uint128& bits);
 
 // The shortest decimal text that reads back (by ReadFreeForm) to the same
-// pattern, the digits nearest to the value among the shortest ones, laid out
-// as std::to_chars writes its shortest form (fixed or scientific, whichever
-// is shorter; std::to_chars counts characters, so a fixed form without a
-// point shows the exact integer, as long as the rounded one and nearer):
-// "0.1", "1.9999999999999998", "1e-45", "3.4028235e+38", binary64
-// 2^57 "144115188075855872", binary16 65504 "65504";
-// "-0" for negative zero; "Infinity", "-Infinity", "NaN" for the others.
-// Does not depend on the C locale.
+// pattern: the digits nearest to the value among the shortest ones; where two
+// shortest candidates are equally near, the one whose last digit is even
+// (2,048 binary16 and 256 bfloat16 patterns have such a tie, e.g. binary16
+// 0x2000 = 0.0078125 gives "0.007812", not "0.007813"). Laid out as
+// std::to_chars writes its shortest form: fixed or scientific, whichever has
+// fewer characters, fixed when both have as many. The lengths are counted in
+// characters, so a fixed form may be an integer with more digits than the
+// shortest ones; it then shows the value's exact integer digits, which are as
+// many as the shortest digits padded with zeros and nearer to the value.
+// Examples: "0.1", "1.9999999999999998", "1e-45", "3.4028235e+38", binary64
+// 2^57 "144115188075855872" (not "144115188075855870"), binary16 65504
+// "65504" (not "65500"); "-0" for negative zero; "Infinity", "-Infinity",
+// "NaN" for the others. Does not depend on the C locale.
 std::string ShortestText(const FormatInfo& f, uint128 bits);
 
 // The C99 %a form: "0x1.99999ap-4", "-0x0p+0", "0x1p-149"; "inf", "-inf",

@@ -113,16 +113,20 @@ inline void ChooseFormat(int kind) {
     harness::ProcessEvents();
 }
 
-// The value display that the fields of the format decode to: the digits of the
-// fields, read in order with anything but '0' and '1' skipped, form the stored
-// pattern, shown in the scientific form with its sign.
+// The value display that the fields of the format decode to: each field's
+// digits, read on its own with anything but '0' and '1' skipped, form a number
+// that stays in the field's own place of the stored pattern, shown in the
+// scientific form with its sign.
 inline std::string ExpectedValueText(int kind) {
-    std::string digits;
-    for (const Field& field : RowOf(kind).fields) digits += harness::Text(field.id);
+    ieee::uint128 pattern = 0;
+    for (const Field& field : RowOf(kind).fields) {
+        const ieee::uint128 mask = (ieee::uint128(1) << field.width) - 1;
+        pattern = (pattern << field.width) | (ieee::UnsignedFromDigits(harness::Text(field.id)) & mask);
+    }
     switch (kind) {
-        case 4: return ieee::ScientificText(ieee::Binary32FromDigits(digits), true);
-        case 8: return ieee::ScientificText(ieee::Binary64FromDigits(digits), true);
-        default: return ieee::ScientificText(ieee::Binary128FromDigits(digits), true);
+        case 4: return ieee::ScientificText(ieee::FloatFromBits(static_cast<uint32_t>(pattern)), true);
+        case 8: return ieee::ScientificText(ieee::DoubleFromBits(static_cast<uint64_t>(pattern)), true);
+        default: return ieee::ScientificText(ieee::QuadFromBits(pattern), true);
     }
 }
 

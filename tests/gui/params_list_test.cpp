@@ -304,19 +304,18 @@ TEST_F(ParamList, EpsilonTextPerFormatAndTheBoxOnlyForNeighbours) {
     EXPECT_EQ(harness::Text(IDC_PARAM_CAPTION), "Epsilon");
 }
 
-// Emptied exponent and fraction fields are neither all zeros nor all ones, so
-// the datum counts as finite and the list stays usable: every entry reads the
-// blank fields safely (no digits: stored exponent 0, fraction 0) and the
-// stored value decoded from the sign digit alone (+0).
+// Emptied exponent and fraction fields hold no digits: each reads as zeros in
+// its own place, so the datum is +0 and every entry of the list shows that
+// zero (the exponent Emin, the significand without its hidden 1).
 TEST_F(ParamList, EmptiedFieldsAreReadSafely) {
     struct Case {
         int kind;
         std::string exponent, significand, ulp, up;
     };
     const Case cases[] = {
-        {4, "-127", "1.0000000E+00", "5.9604645E-08", "1.4012985E-45"},
-        {8, "-1023", "1.000000000000000E+00", "1.1102230246251565D-16", "4.9406564584124654D-324"},
-        {16, "-16383", "1.000000000000000000000000000000000E+00", "9.629649721936179265279889712924637D-035",
+        {4, "-126", "0.0000000E+00", "5.9604645E-08", "1.4012985E-45"},
+        {8, "-1022", "0.000000000000000E+00", "1.1102230246251565D-16", "4.9406564584124654D-324"},
+        {16, "-16382", "0.000000000000000000000000000000000E+00", "9.629649721936179265279889712924637D-035",
          "6.475175119438025110924438958227647D-4966"},
     };
     for (const Case& c : cases) {
@@ -329,7 +328,7 @@ TEST_F(ParamList, EmptiedFieldsAreReadSafely) {
         ASSERT_TRUE(harness::Enabled(IDC_PARAM_LIST));
         Pick(kExponent);
         EXPECT_EQ(harness::Text(IDC_PARAM_VALUE), c.exponent);
-        EXPECT_EQ(harness::Text(IDC_PARAM_CAPTION), "Exponentul reprezentarii (E)");
+        EXPECT_EQ(harness::Text(IDC_PARAM_CAPTION), "Exponentul reprezentarii (Emin)");
         Pick(kSignificand);
         EXPECT_EQ(harness::Text(IDC_PARAM_VALUE), c.significand);
         Pick(kUlp);

@@ -230,4 +230,38 @@ TEST_F(StoredValueWindow, StepsAreNextUpAndNextDown) {
     EXPECT_TRUE(Messages().empty());
 }
 
+// A step right after typing starts from the typed text, read as a conversion
+// reads it: a text that is no number gets its message and nothing steps.
+TEST_F(StoredValueWindow, StepStartsFromTheTypedText) {
+    struct Case {
+        const char* typed;
+        int key;
+        const char* value;  // nullptr: the text is refused and the bits stay
+    };
+    const Case cases[] = {
+        {"5", Qt::Key_Up, "+5.0000005E+00"},
+        {"-2", Qt::Key_Down, "-2.0000002E+00"},
+        {"-in", Qt::Key_Up, "-3.4028235E+38"},
+        {"x", Qt::Key_Up, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        PasteWord("3DCCCCCD");
+        const std::string before = Bits(ieee::KIND_BINARY32);
+        Retype(IDC_VALUE, c.typed);
+        harness::ClearMessages();
+        harness::Key(IDC_VALUE, c.key, Qt::AltModifier);
+        if (c.value) {
+            EXPECT_EQ(Text(IDC_VALUE), c.value);
+            EXPECT_NE(Text(IDC_DATA_TYPE), "");
+            EXPECT_TRUE(Messages().empty());
+        } else {
+            EXPECT_EQ(Text(IDC_VALUE), c.typed);
+            EXPECT_EQ(Bits(ieee::KIND_BINARY32), before);
+            ASSERT_EQ(Messages().size(), 1u);
+            EXPECT_EQ(Messages()[0].text, "Invalid Value");
+        }
+    }
+}
+
 }  // namespace
