@@ -157,3 +157,11 @@ void Flush(DialogImpl* impl);
 void FlushAll();
 
 }  // namespace dialog_qt
+
+namespace dialog_qt {
+// ---- Assistive technology, per control (accessibility.cpp)
+// Once its window is built: a list keeps a current entry only while it has
+// the focus, and a display (read-only edit, text box) gets the read-only
+// interface even if a tool asked for one before it was read-only.
+void PrepareAccessible(ControlState& c);
+}  // namespace dialog_qt
