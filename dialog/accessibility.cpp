@@ -271,7 +271,14 @@ protected:
         // current when there is none.
         if (event->type() == QEvent::FocusIn) {
             const QModelIndexList selected = list_->selectionModel()->selectedRows();
-            if (!selected.isEmpty()) list_->selectionModel()->setCurrentIndex(selected.first(), QItemSelectionModel::NoUpdate);
+            if (!selected.isEmpty()) {
+                // Without scrolling: a click that brings the focus lands
+                // where the user pointed.
+                const bool autoScroll = list_->hasAutoScroll();
+                list_->setAutoScroll(false);
+                list_->selectionModel()->setCurrentIndex(selected.first(), QItemSelectionModel::NoUpdate);
+                list_->setAutoScroll(autoScroll);
+            }
         } else if (event->type() == QEvent::FocusOut) {
             Forget();
         }
