@@ -156,7 +156,8 @@ public:
         const QFontMetrics metrics(edit()->font());
         const int x = caret.left() + metrics.horizontalAdvance(value.left(offset)) -
                       metrics.horizontalAdvance(value.left(edit()->cursorPosition()));
-        return QRect(edit()->mapToGlobal(QPoint(x, caret.top())), QSize(metrics.horizontalAdvance(value[offset]), caret.height()));
+        return QRect(edit()->mapToGlobal(QPoint(x, caret.top())),
+                     QSize(metrics.horizontalAdvance(value[offset]), caret.height()));
     }
     int offsetAtPoint(const QPoint& point) const override { return edit()->cursorPositionAt(edit()->mapFromGlobal(point)); }
 
@@ -198,7 +199,8 @@ public:
         cursor.setPosition(ToDocument(offset));
         const QRect caret = box()->cursorRect(cursor);
         const QFontMetrics metrics(box()->font());
-        return QRect(box()->viewport()->mapToGlobal(caret.topLeft()), QSize(metrics.horizontalAdvance(value[offset]), caret.height()));
+        return QRect(box()->viewport()->mapToGlobal(caret.topLeft()),
+                     QSize(metrics.horizontalAdvance(value[offset]), caret.height()));
     }
     int offsetAtPoint(const QPoint& point) const override {
         return FromDocument(box()->cursorForPosition(box()->viewport()->mapFromGlobal(point)).position());
@@ -316,7 +318,8 @@ void PrepareAccessible(ControlState& c) {
         list->setProperty("focusKeeper", true);
         new ListFocusKeeper(list);
     }
-    const bool display = dynamic_cast<OrvaneTextBox*>(w) || (dynamic_cast<OrvaneEdit*>(w) && static_cast<QLineEdit*>(w)->isReadOnly());
+    auto* edit = dynamic_cast<OrvaneEdit*>(w);
+    const bool display = dynamic_cast<OrvaneTextBox*>(w) || (edit && edit->isReadOnly());
     if (!display || !QAccessible::isActive()) return;
     // A tool listening while the widget was built may have been given Qt's
     // editable interface before it became read-only: drop that one.

@@ -132,9 +132,11 @@ void SetInitialFocus(QWidget* window);
 void RaiseAndActivate(QWidget* window);
 
 // ---- Assistive technology (accessibility.cpp)
-// Radios are told as radio buttons; installed once, before the first window.
+// Radios are told as radio buttons, displays as read-only texts; installed
+// once, before the first window.
 void InstallAccessibility();
-// Name (from the caption beside it) and description of one control.
+// Name (from the caption beside it) and description of one control, in the
+// language set by DIALOG_SET_ACCESSIBLE_LANGUAGE.
 void ApplyAccessibleText(DialogImpl* impl, ControlState& c);
 // The caption `captionId` changed: the controls it names follow it.
 void CaptionChanged(DialogImpl* impl, int captionId);
