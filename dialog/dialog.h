@@ -90,3 +90,8 @@ struct IconResource;
 using HICON = const IconResource*;
 void DIALOG_SET_WINDOW_ICON(DIALOG& dlg, HICON icon);
 void DIALOG_SET_BUTTON_IMAGE(DIALOG& dlg, int id, HICON icon);
+
+// Language of what the layouts tell a screen reader beyond the captions (the
+// controls' own names and descriptions): 1 Romanian, 2 English. The open
+// windows follow at once, windows opened later start in it.
+void DIALOG_SET_ACCESSIBLE_LANGUAGE(int lang);

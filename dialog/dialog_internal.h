@@ -132,9 +132,11 @@ void SetInitialFocus(QWidget* window);
 void RaiseAndActivate(QWidget* window);
 
 // ---- Assistive technology (accessibility.cpp)
-// Radios are told as radio buttons; installed once, before the first window.
+// Radios are told as radio buttons, displays as read-only texts; installed
+// once, before the first window.
 void InstallAccessibility();
-// Name (from the caption beside it) and description of one control.
+// Name (from the caption beside it) and description of one control, in the
+// language set by DIALOG_SET_ACCESSIBLE_LANGUAGE.
 void ApplyAccessibleText(DialogImpl* impl, ControlState& c);
 // The caption `captionId` changed: the controls it names follow it.
 void CaptionChanged(DialogImpl* impl, int captionId);
@@ -156,4 +158,12 @@ void Flush(DialogImpl* impl);
 // Flushes every record with a window (a modal window is about to block them).
 void FlushAll();
 
+}  // namespace dialog_qt
+
+namespace dialog_qt {
+// ---- Assistive technology, per control (accessibility.cpp)
+// Once its window is built: a list keeps a current entry only while it has
+// the focus, and a display (read-only edit, text box) gets the read-only
+// interface even if a tool asked for one before it was read-only.
+void PrepareAccessible(ControlState& c);
 }  // namespace dialog_qt

@@ -137,7 +137,6 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
         break;
     }
     w->setObjectName(QString::fromLatin1(d.name));
-    if (d.accessibleName) w->setAccessibleName(QString::fromLatin1(d.accessibleName));
     w->setGeometry(u.px(d.x), u.py(d.y), u.px(d.w), u.py(d.h));
     w->setProperty("layoutGeometry", w->geometry());
     if (auto* button = qobject_cast<QPushButton*>(w)) {
@@ -219,7 +218,10 @@ bool CreateWindow(DialogImpl* impl, QWidget* parent) {
     // Group boxes lie under the controls they frame.
     for (QWidget* frame : frames) frame->lower();
     FitCaptions(window);
-    for (ControlState& c : impl->controls) ApplyAccessibleText(impl, c);
+    for (ControlState& c : impl->controls) {
+        PrepareAccessible(c);
+        ApplyAccessibleText(impl, c);
+    }
     ApplyTabOrder(impl);
     window->setWindowTitle(FromWindows1252(impl->title));
     if (impl->windowIcon) window->setWindowIcon(impl->windowIcon->icon);

@@ -2,6 +2,7 @@
 #include "resources/layouts.h"
 
 #include <set>
+#include <string_view>
 
 namespace layouts {
 namespace {
@@ -173,6 +174,64 @@ const AccessibleDef kMainAccessible[] = {
     {1068, ID_STATIC, "bfloat16 fraction, 7 bits"},
 };
 
+// What the tables above tell a screen reader, in English and in Romanian.
+struct Words {
+    const char* english;
+    const char* romanian;
+};
+const Words kRomanianWords[] = {
+    {"Value X", "Valoarea X"},
+    {"Data type", "Tip data"},
+    {"Parameter value", "Valoarea parametrului"},
+    {"Parameter list", "Lista parametrilor"},
+    {"Help: ULP and neighbours", "Ajutor: ULP si vecini"},
+    {"Help: summary of floating-point data", "Ajutor: rezumatul datelor in virgula flotanta"},
+    {"Cursor position in field", "Pozitia cursorului in camp"},
+    {"Field width", "Latimea campului"},
+    {"Exact value", "Valoarea exacta"},
+    {"Conversion error", "Eroarea conversiei"},
+    {"Conversion error in ULP", "Eroarea conversiei in ULP"},
+    {"Relative error", "Eroarea relativa"},
+    {"Hexadecimal word", "Cuvant hexazecimal"},
+    {"Shortest round-trip text", "Cel mai scurt text exact la recitire"},
+    {"Hex-float text", "Textul hex-float"},
+    {"Program picture", "Imaginea programului"},
+    {"Number line: X-, X and X+ with ulp(x-) and ulp(x)", "Axa numerelor: X-, X si X+ cu ulp(x-) si ulp(x)"},
+    // The bit fields: names, then descriptions.
+    {"binary32 sign bit", "bitul de semn binary32"},
+    {"binary32 exponent bits", "bitii exponentului binary32"},
+    {"binary32 fraction bits", "bitii fractiei binary32"},
+    {"binary64 sign bit", "bitul de semn binary64"},
+    {"binary64 exponent bits", "bitii exponentului binary64"},
+    {"binary64 fraction bits", "bitii fractiei binary64"},
+    {"binary128 sign bit", "bitul de semn binary128"},
+    {"binary128 exponent bits", "bitii exponentului binary128"},
+    {"binary128 fraction bits, first 48", "bitii fractiei binary128, primii 48"},
+    {"binary128 fraction bits, last 64", "bitii fractiei binary128, ultimii 64"},
+    {"binary16 sign bit", "bitul de semn binary16"},
+    {"binary16 exponent bits", "bitii exponentului binary16"},
+    {"binary16 fraction bits", "bitii fractiei binary16"},
+    {"bfloat16 sign bit", "bitul de semn bfloat16"},
+    {"bfloat16 exponent bits", "bitii exponentului bfloat16"},
+    {"bfloat16 fraction bits", "bitii fractiei bfloat16"},
+    {"binary32 sign, 1 bit", "binary32 semn, 1 bit"},
+    {"binary32 exponent, 8 bits", "binary32 exponent, 8 biti"},
+    {"binary32 fraction, 23 bits", "binary32 fractie, 23 de biti"},
+    {"binary64 sign, 1 bit", "binary64 semn, 1 bit"},
+    {"binary64 exponent, 11 bits", "binary64 exponent, 11 biti"},
+    {"binary64 fraction, 52 bits", "binary64 fractie, 52 de biti"},
+    {"binary128 sign, 1 bit", "binary128 semn, 1 bit"},
+    {"binary128 exponent, 15 bits", "binary128 exponent, 15 biti"},
+    {"binary128 fraction, first 48 of 112 bits", "binary128 fractie, primii 48 din 112 biti"},
+    {"binary128 fraction, last 64 of 112 bits", "binary128 fractie, ultimii 64 din 112 biti"},
+    {"binary16 sign, 1 bit", "binary16 semn, 1 bit"},
+    {"binary16 exponent, 5 bits", "binary16 exponent, 5 biti"},
+    {"binary16 fraction, 10 bits", "binary16 fractie, 10 biti"},
+    {"bfloat16 sign, 1 bit", "bfloat16 semn, 1 bit"},
+    {"bfloat16 exponent, 8 bits", "bfloat16 exponent, 8 biti"},
+    {"bfloat16 fraction, 7 bits", "bfloat16 fractie, 7 biti"},
+};
+
 // The main dialog from top to bottom, group by group: the datum, the
 // language, the formats, the bulk operations, the bit rows (binary128 from
 // its sign to the last fraction bits), the caret displays, the stored value,
@@ -222,6 +281,13 @@ const AccessibleDef* FindAccessible(int layoutId, int id) {
     for (const AccessibleDef& def : kMainAccessible)
         if (def.id == id) return &def;
     return nullptr;
+}
+
+const char* AccessibleWords(const char* english, int lang) {
+    if (!english || lang == 2) return english;
+    for (const Words& words : kRomanianWords)
+        if (std::string_view(words.english) == english) return words.romanian;
+    return english;
 }
 
 TabOrder TabOrderOf(int layoutId) {

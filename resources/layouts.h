@@ -77,6 +77,11 @@ struct AccessibleDef {
 // The entry of control `id` of layout `layoutId`, or nullptr.
 const AccessibleDef* FindAccessible(int layoutId, int id);
 
+// The Romanian form of a name or description that the tables above give in
+// English (accessibleName, AccessibleDef::description): `english` itself for
+// lang 2 (English) and for a text without a Romanian form. lang 1 is Romanian.
+const char* AccessibleWords(const char* english, int lang);
+
 // Tab order of a layout: control ids from first to last. A control that takes
 // the focus and is not listed follows the control created before it.
 struct TabOrder {

@@ -153,6 +153,7 @@ void SETTITLES(DIALOG& dlg, int, int) {
         TITLE[slot][1] = Padded(kTitleSlotsTable[slot].english, kTitleLength);
     }
     const int lang = LanguageIndex(COMUN::LANG);
+    DIALOG_SET_ACCESSIBLE_LANGUAGE(lang + 1);  // the names a screen reader reads follow the captions
     for (int slot = 0; slot < kUsedTitleSlots; ++slot) {
         const int control = kTitleSlotsTable[slot].control;
         const int index = control == IDC_BINARY_NEIGHBOURS ? INDEX_TITLE : INDEX_DEFAULT;

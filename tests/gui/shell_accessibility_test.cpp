@@ -3,11 +3,13 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
+#include <map>
 #include <set>
 
 #include "app/controls.h"
@@ -61,6 +63,7 @@ const std::pair<int, const char*> kBitFieldDescriptions[] = {
 }  // namespace
 
 TEST_F(AppTest, TheMainWindowReadsAsItLooks) {
+    Click(IDC_LANG_EN);  // the descriptions below are the English ones
     const auto tree = Tree(Window(ORVANEGLOBALS::DLG_MAIN));
     std::set<std::string> radios, checkBoxes, descriptions;
     for (QAccessibleInterface* a : tree) {
@@ -107,6 +110,140 @@ TEST_F(AppTest, TheMainWindowReadsAsItLooks) {
     EXPECT_EQ(Name(Widget(IDC_PARAM_VALUE)), "ULP(X)");
     // Static texts say what they show.
     EXPECT_EQ(Of(Widget(IDC_DATA_TYPE_CAPTION))->text(QAccessible::Name).simplified(), Visible(Widget(IDC_DATA_TYPE_CAPTION)));
+}
+
+// Under RO no control of the main window is named or described in English,
+// unless its name is the same in both languages.
+TEST_F(AppTest, NamesAndDescriptionsFollowTheLanguage) {
+    const std::set<QString> neutral = {"", "X", "RO", "EN", "0's", "1's", "0 <--> 1", "Exit", "CANCEL", "Format",
+                                       "Hex-float (%a)", "32 (Binary32)", "64 (Binary64)", "128 (Binary128)",
+                                       "16 (Binary16)", "16 (bfloat16)", "1", "5", "7", "8", "10", "11", "15", "23",
+                                       "48", "52", "64", "(112)", "msb", "lsb", "-->", "binary16", "bfloat16"};
+    auto read = [] {
+        std::map<QWidget*, std::pair<QString, QString>> texts;
+        for (QWidget* w : Window(ORVANEGLOBALS::DLG_MAIN)->findChildren<QWidget*>())
+            if (w->objectName().startsWith("IDC_") || w->objectName() == "IDCANCEL")
+                texts[w] = {Of(w)->text(QAccessible::Name).simplified(), Of(w)->text(QAccessible::Description)};
+        return texts;
+    };
+    Click(IDC_LANG_EN);
+    const auto english = read();
+    Click(IDC_LANG_RO);
+    const auto romanian = read();
+    ASSERT_EQ(romanian.size(), english.size());
+    ASSERT_GT(romanian.size(), 90u);
+    for (const auto& [w, texts] : romanian) {
+        const auto& [name, description] = texts;
+        const std::string what = w->objectName().toStdString() + " " + name.toStdString();
+        EXPECT_TRUE(name != english.at(w).first || neutral.count(name)) << what;
+        EXPECT_TRUE(description != english.at(w).second || neutral.count(description)) << what;
+    }
+    EXPECT_EQ(Name(Widget(IDC_VALUE)), "Valoarea X");
+    EXPECT_EQ(Of(Widget(IDC_FRACTION_64))->text(QAccessible::Description).toStdString(), "binary64 fractie, 52 de biti");
+    // The secondary windows too.
+    modal::CheckModalOf(IDC_ABOUT, [](QWidget* about) {
+        for (QAccessibleInterface* a : Tree(about))
+            EXPECT_NE(a->text(QAccessible::Name).toStdString(), "Program picture");
+    });
+}
+
+// A display that only the program writes cannot be rewritten through the
+// accessibility interface either; an editable field still can be edited.
+TEST_F(AppTest, DisplaysRefuseTextFromAssistiveTools) {
+    Type(IDC_VALUE, "0.1");
+    ClickInto(IDC_FRACTION_32);
+    ProcessEvents();
+    for (int id : {IDC_DATA_TYPE, IDC_PARAM_VALUE, IDC_CURSOR_POS, IDC_FIELD_WIDTH, IDC_EXACT_VALUE, IDC_ERROR_VALUE,
+                   IDC_ERROR_ULP, IDC_ERROR_REL, IDC_SHORTEST, IDC_HEXFLOAT}) {
+        const std::string before = Text(id);
+        QAccessibleInterface* a = Of(Widget(id));
+        EXPECT_TRUE(a->state().readOnly) << id;
+        if (QAccessibleEditableTextInterface* edit = a->editableTextInterface()) {
+            edit->insertText(0, "XHACKED");
+            edit->replaceText(0, 1, "XHACKED");
+            edit->deleteText(0, 1);
+        }
+        ProcessEvents();
+        EXPECT_EQ(Text(id), before) << id;
+        ASSERT_NE(a->textInterface(), nullptr) << id;
+        EXPECT_EQ(a->textInterface()->text(0, a->textInterface()->characterCount()).toStdString(), before) << id;
+    }
+    EXPECT_FALSE(Text(IDC_EXACT_VALUE).empty());
+    EXPECT_NE(Of(Widget(IDC_HEX))->editableTextInterface(), nullptr) << "the hexadecimal word is typed";
+}
+
+// A screen reader reads a value of thousands of digits as it is, without the
+// breaks between the pieces the box lays out; a selection made through the
+// interface copies exactly the characters chosen.
+TEST_F(AppTest, TheExactValueReadsAsItCopies) {
+    Click(IDC_FORMAT_128);
+    ClickInto(IDC_HEX);
+    Key(IDC_HEX, Qt::Key_A, Qt::ControlModifier);
+    Paste(IDC_HEX, "1");  // the smallest subnormal
+    QWidget* box = Widget(IDC_EXACT_VALUE);
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    const QString copied = QGuiApplication::clipboard()->text();
+    ASSERT_GT(copied.size(), 11000);
+    EXPECT_EQ(copied.toStdString(), Text(IDC_EXACT_VALUE));
+    QAccessibleTextInterface* text = Of(box)->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->characterCount(), copied.size());
+    EXPECT_EQ(text->text(0, text->characterCount()), copied);
+    EXPECT_EQ(Of(box)->text(QAccessible::Value), copied);
+    for (int start : {0, 250, 5000, static_cast<int>(copied.size()) - 9}) {
+        text->setSelection(0, start, start + 9);
+        int from = -1, to = -1;
+        text->selection(0, &from, &to);
+        EXPECT_EQ(std::pair(from, to), std::pair(start, start + 9));
+        EXPECT_EQ(text->text(start, start + 9), copied.mid(start, 9));
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), copied.mid(start, 9)) << start;
+    }
+}
+
+// Once the parameter list has lost the focus none of its entries claims it:
+// exactly one object of the window is focused. The selection stays.
+TEST_F(AppTest, OnlyTheFocusedControlReadsAsFocused) {
+    auto focusedIn = [](QAccessibleInterface* root) {
+        std::vector<QAccessibleInterface*> all;
+        Walk(root, all);
+        std::vector<QAccessibleInterface*> focused;
+        for (QAccessibleInterface* a : all)
+            if (a->state().focused) focused.push_back(a);
+        return focused;
+    };
+    Type(IDC_VALUE, "2.5");
+    ClickInto(IDC_FRACTION_32);
+    ProcessEvents();
+    ASSERT_TRUE(Enabled(IDC_PARAM_LIST));
+    QWidget* list = Widget(IDC_PARAM_LIST);
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    ProcessEvents();
+    const int selected = ListSelection(IDC_PARAM_LIST);
+    ASSERT_GT(selected, 0);
+    auto inList = focusedIn(Of(list));
+    ASSERT_EQ(inList.size(), 2u) << "the list and its selected entry";
+    EXPECT_EQ(inList[1]->text(QAccessible::Name), qobject_cast<QListWidget*>(list)->item(selected - 1)->text());
+
+    Widget(IDC_VALUE)->setFocus(Qt::TabFocusReason);
+    ProcessEvents();
+    EXPECT_TRUE(focusedIn(Of(list)).empty());
+    const auto inWindow = focusedIn(Of(Window(ORVANEGLOBALS::DLG_MAIN)));
+    ASSERT_EQ(inWindow.size(), 1u);
+    EXPECT_EQ(inWindow[0]->object(), Widget(IDC_VALUE));
+    EXPECT_EQ(ListSelection(IDC_PARAM_LIST), selected);
+    // A selection the program makes meanwhile is no focus either.
+    DIALOG_SET_INT(ORVANEGLOBALS::DLG_MAIN, IDC_PARAM_LIST, 1, 1);
+    EXPECT_TRUE(focusedIn(Of(list)).empty());
+    // Back in the list, the arrow keys go on from the selected entry.
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list, Qt::Key_Down);
+    ProcessEvents();
+    EXPECT_EQ(ListSelection(IDC_PARAM_LIST), 2);
 }
 
 TEST_F(AppTest, SecondaryDialogsReadTheirVisibleWords) {
