@@ -95,9 +95,29 @@ FileWriteResult WriteToDevice(const std::string& target, std::string_view conten
 // The largest file rewritten in place: its old bytes are held in memory.
 constexpr off_t kLargestKeptFile = 64 * 1024 * 1024;
 
+// True when the file behind `fd` holds exactly `bytes` (read back from disk).
+bool HoldsExactly(int fd, std::string_view bytes) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || info.st_size != static_cast<off_t>(bytes.size())) return false;
+    char chunk[65536];
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::pread(fd, chunk, sizeof chunk, static_cast<off_t>(done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return false;
+        const auto size = static_cast<std::size_t>(got);
+        if (size > bytes.size() - done || bytes.compare(done, size, chunk, size) != 0) return false;
+        done += size;
+    }
+    return true;
+}
+
 // Rewrites an existing regular file in place, keeping its owner, group,
 // permissions and links. The old bytes are read first and written back if
-// the new content cannot be written completely.
+// the new content cannot be written completely. Writing them back may stop
+// where the new content stopped (at a file-size limit, say) and still leave
+// every old byte in place, so what the file holds afterwards is read back
+// before the report says whether its old content was put back.
 FileWriteResult RewriteInPlace(const std::string& target, std::string_view content, int lang) {
     const int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return Failed(ReasonFromErrno(errno, lang));
@@ -141,6 +161,7 @@ FileWriteResult RewriteInPlace(const std::string& target, std::string_view conte
     bool restored = true;
     if (!ok) {
         restored = WriteAll(fd, old, 0) && ::ftruncate(fd, static_cast<off_t>(old.size())) == 0 && Flush(fd);
+        if (!restored) restored = HoldsExactly(fd, old) && Flush(fd);
     }
     if (::close(fd) != 0 && ok) return Failed(ReasonFromErrno(errno, lang));
     if (ok) return Written();

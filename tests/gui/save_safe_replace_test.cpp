@@ -161,6 +161,11 @@ TEST_F(SafeReplace, FolderWithoutWritePermissionKeepsTheOldFile) {
     const Case cases[] = {
         {"the rewrite fails part-way", "old.txt", 0666, 100, false,
          "failed asked|The file would exceed the largest size allowed."},
+        // The limit lies inside the old file: neither the new content nor the
+        // old one can be written whole, yet the bytes written back leave the
+        // file as it was, so the report does not claim it damaged.
+        {"the limit lies inside the old file", "large.txt", 0666, 500, false,
+         "failed asked|The file would exceed the largest size allowed.", std::string(5000, 'x')},
         {"a file the user may not write", "theirs.txt", 0644, RLIM_INFINITY, true,
          "failed|You may not change this file (permission denied)."},
         {"a new file", "new.txt", 0, RLIM_INFINITY, false, "failed|Permission denied."},
