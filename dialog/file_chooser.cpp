@@ -11,11 +11,17 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHash>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLineEdit>
 #include <QMimeDatabase>
+#include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QTreeView>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -186,10 +192,30 @@ private:
 
 // ---- The file chooser -----------------------------------------------------
 
+// The chooser keeps its state (folder history, view, splitter and column
+// widths) in the toolkit's user settings file. That file is pointed at a
+// folder of the program's read-only resources, which can never be created, so
+// the settings are neither read nor written; the state of the last chooser is
+// kept in memory instead and given to the next one for the rest of the run.
+void KeepChooserSettingsInMemory() {
+    static const bool once = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral(":/no-settings"));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral(":/no-settings"));
+        return true;
+    }();
+    (void)once;
+}
+QByteArray& ChooserState() {
+    static QByteArray state;
+    return state;
+}
+
 // The open-style chooser of a request. It stays open until it has a name the
 // request accepts: not blank, in a folder that exists (OFN_PATHMUSTEXIST),
-// fitting the buffer, and, for a file that does not exist, confirmed by the
-// user (OFN_CREATEPROMPT).
+// fitting the buffer, for a file that does not exist confirmed by the user
+// (OFN_CREATEPROMPT), and agreed to by the request's own question
+// (confirmChoice: replacing an existing file). A question answered No leaves
+// the chooser open.
 class FileChooser : public QFileDialog {
 public:
     explicit FileChooser(const platform::OPENFILENAMEA& request)
@@ -199,7 +225,15 @@ public:
         setAcceptMode(QFileDialog::AcceptOpen);
         setFileMode(QFileDialog::AnyFile);
         setWindowModality(Qt::ApplicationModal);
+        if (!ChooserState().isEmpty()) restoreState(ChooserState());
         setProxyModel(new ChooserColumns(this));
+        // The size, type and date columns get room for their words in either
+        // language, once now for the titles and again whenever a folder's
+        // entries have been read.
+        FitColumns();
+        if (auto* files = qobject_cast<QFileSystemModel*>(proxyModel()->sourceModel()))
+            connect(files, &QFileSystemModel::directoryLoaded, this,
+                    [this] { QTimer::singleShot(0, this, [this] { FitColumns(); }); });
         if (!request.lpstrInitialDir.empty()) setDirectory(StartFolder(request.lpstrInitialDir));
         const std::vector<NameFilter> filters = FiltersOf(request.lpstrFilter);
         if (!filters.empty()) {
@@ -217,11 +251,19 @@ public:
         const std::string offered(request.lpstrFile, strnlen(request.lpstrFile, request.nMaxFile));
         if (!offered.empty()) selectFile(FromWindows1252(offered));
     }
+    ~FileChooser() override { ChooserState() = saveState(); }
+    FileChooser(const FileChooser&) = delete;
+    FileChooser& operator=(const FileChooser&) = delete;
 
     // The accepted path (in the file system's own characters).
     const QString& chosen() const { return chosen_; }
 
 protected:
+    void showEvent(QShowEvent* event) override {
+        QFileDialog::showEvent(event);
+        QTimer::singleShot(0, this, [this] { FitColumns(); });
+    }
+
     void accept() override {
         const QStringList files = selectedFiles();
         if (files.isEmpty()) return QFileDialog::accept();
@@ -256,11 +298,32 @@ protected:
                         platform::MB_YESNO | platform::MB_ICONEXCLAMATION, this) != platform::IDYES)
                 return;
         }
+        if (request_.confirmChoice && !request_.confirmChoice(ToWindows1252(path), path.toUtf8().toStdString()))
+            return;
         chosen_ = path;
         QFileDialog::accept();
     }
 
 private:
+    // Widens (never narrows) the detail view's size, type and date columns to
+    // their titles and to the texts of the rows shown, and, once the window is
+    // shown, the window with them (within the screen), so that every column
+    // stays in view and the name column keeps its room.
+    void FitColumns() {
+        auto* view = findChild<QTreeView*>(QStringLiteral("treeView"));
+        if (!view || !view->model()) return;
+        QHeaderView* header = view->header();
+        const QAbstractItemView* rows = view;  // its size hint of a column is public there
+        for (int column = 1; column < header->count(); ++column) {
+            const int need = std::max(header->sectionSizeHint(column), rows->sizeHintForColumn(column));
+            if (header->sectionSize(column) < need) header->resizeSection(column, need);
+        }
+        if (!isVisible()) return;
+        int target = width() + header->length() - view->viewport()->width();
+        if (const QScreen* shownOn = screen()) target = std::min(target, shownOn->availableGeometry().width());
+        if (target > width()) resize(target, height());
+    }
+
     const platform::OPENFILENAMEA& request_;
     QString chosen_;
 };
@@ -271,6 +334,7 @@ namespace platform_qt {
 
 int RealFileChooser(platform::OPENFILENAMEA& request) {
     if (!qApp || !request.lpstrFile || request.nMaxFile == 0) return 0;
+    KeepChooserSettingsInMemory();
     FileChooser chooser(request);
     if (chooser.exec() != QDialog::Accepted || chooser.chosen().isEmpty()) return 0;
     // The program gets the Windows-1252 form; the real name is kept for FileSystemPath.

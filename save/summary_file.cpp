@@ -46,13 +46,32 @@ bool ConfirmReplace(std::string_view path) {
            platform::IDYES;
 }
 
+// The name the user agreed, while the chooser was open, to have replaced
+// (Windows-1252, as chosen); empty when the question was not asked there.
+std::string& ReplaceAgreedInChooser() {
+    static std::string path;
+    return path;
+}
+
+// The chooser's own question before it returns a name: for an existing file
+// that the save would replace, whether to replace it. No keeps the chooser open.
+bool ConfirmInChooser(std::string_view shown, const std::string& fileSystemName) {
+    if (!ReplaceNeedsConfirmation(fileSystemName)) return true;
+    if (!ConfirmReplace(shown)) return false;
+    ReplaceAgreedInChooser() = std::string(shown);
+    return true;
+}
+
 // Writes the summary file to `path` (Windows-1252, as chosen and as shown in
 // the messages); false (with the message shown) on failure or when the user
-// declines to replace an existing file.
+// declines to replace an existing file. The replace question is asked here
+// only when the chooser did not ask it (a chooser answered by a hook, or a
+// file that appeared after the chooser closed).
 bool SaveSummary(const std::string& path, std::string_view content) {
     const std::string name = path.empty() ? std::string() : platform::FileSystemPath(path);
+    const bool agreed = !path.empty() && ReplaceAgreedInChooser() == path;
     const FileWriteResult result =
-        WriteUserFile(name, content, [&path] { return ConfirmReplace(path); }, COMUN::LANG);
+        WriteUserFile(name, content, [&path, agreed] { return agreed || ConfirmReplace(path); }, COMUN::LANG);
     if (result.status == FileWriteResult::Status::kFailed) ShowFailure(path, result.reason);
     return result.status == FileWriteResult::Status::kWritten;
 }
@@ -63,6 +82,7 @@ void SAVE_TO_FILE(DIALOG&, int, int) {
     std::string FNAME(kNameLength, ' ');
     FNAME[1] = '\0';
     int selected = 0;
+    ReplaceAgreedInChooser().clear();
     GETFILE(FNAME, selected, "Saved Topic");
     if (selected == 0) return;
 
@@ -99,5 +119,6 @@ void SELECTFILE(std::string_view startFolder, std::string_view filters, std::str
     request.lpstrTitle = std::string(RightTrim(title));
     request.Flags = platform::OFN_PATHMUSTEXIST | platform::OFN_CREATEPROMPT;
     request.lpstrDefExt = std::string(defaultExtension);
+    request.confirmChoice = ConfirmInChooser;
     selected = platform::GetOpenFileNameA(request);
 }

@@ -4,6 +4,9 @@
 // as data.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QProcess>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -507,6 +510,96 @@ TEST_F(SaveSummary, QuestionAndFailureInTheChosenLanguage) {
         EXPECT_EQ(harness::Messages()[1].caption, "Error");
     }
     EXPECT_EQ(ReadFile(existing), "old");
+}
+
+}  // namespace
+
+namespace {
+
+// The real chooser, with message boxes still answered through the hooks;
+// the current folder and the hooks come back at the end.
+struct RealChooser {
+    fs::path folder = fs::current_path();
+    platform::PlatformHooks hooks = platform::SetPlatformHooks({});
+    RealChooser() {
+        platform::PlatformHooks real = hooks;
+        real.openFileName = nullptr;
+        platform::SetPlatformHooks(real);
+    }
+    ~RealChooser() {
+        fs::current_path(folder);
+        platform::SetPlatformHooks(hooks);
+    }
+};
+
+// The replace question is asked while the chooser is still open: No returns
+// to it (where a new name is then chosen), Yes lets it close; either way the
+// save does not ask again.
+TEST_F(SaveSummary, ReplaceIsAskedWhileTheChooserIsOpen) {
+    RealChooser real;
+    fs::current_path(folder_);  // the chooser starts in the current folder
+    const fs::path existing = folder_ / "existing.txt";
+    struct Case {
+        int answer;
+        fs::path saved;
+    };
+    const Case cases[] = {{platform::IDNO, folder_ / "fresh.txt"}, {platform::IDYES, existing}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        WriteFile(existing, "old");
+        fs::remove(folder_ / "fresh.txt");
+        harness::ClearMessages();
+        int questions = 0;
+        bool chooserOpen = false;
+        harness::SetMessageAnswer([&](const harness::MessageRecord& m) {
+            if ((m.style & 0x0Fu) != platform::MB_YESNO) return 1;
+            ++questions;
+            QWidget* modal = QApplication::activeModalWidget();
+            chooserOpen = qobject_cast<QFileDialog*>(modal) != nullptr && modal->isVisible();
+            if (c.answer == platform::IDNO)
+                modal::WhenOpen<QFileDialog>([](QFileDialog* chooser) {
+                    modal::WhenOpen<QMessageBox>([](QMessageBox* box) { modal::ClickButton(box, QMessageBox::Yes); });
+                    modal::ChooseName(chooser, QStringLiteral("fresh"));
+                });
+            return c.answer;
+        });
+        modal::WhenOpen<QFileDialog>([](QFileDialog* chooser) { modal::ChooseName(chooser, "existing.txt"); });
+        ClickSave();
+        EXPECT_EQ(questions, 1);
+        EXPECT_TRUE(chooserOpen);
+        EXPECT_EQ(ReadFile(c.saved), Joined(kRomanianLines));
+        if (c.saved != existing) {
+            EXPECT_EQ(ReadFile(existing), "old");
+        }
+        ASSERT_FALSE(harness::Messages().empty());
+        EXPECT_EQ(harness::Messages().back().caption, "Saved to File");
+        EXPECT_EQ(harness::Messages().back().text, c.saved.string());
+    }
+}
+
+// Saving through the real chooser writes no file of the program's own: the
+// chooser's state is never stored in the user's settings. The save above runs
+// in a child process whose home and settings folders are new and empty.
+TEST_F(SaveSummary, SavingThroughTheChooserWritesNoSettings) {
+    const fs::path home = folder_ / "home";
+    fs::create_directories(home / "config");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), QString::fromStdString(home.string()));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString((home / "config").string()));
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=SaveSummary.ReplaceIsAskedWhileTheChooserIsOpen")});
+    ASSERT_TRUE(child.waitForFinished(120000));
+    const std::string output = child.readAll().toStdString();
+    ASSERT_EQ(child.exitStatus(), QProcess::NormalExit) << output;
+    ASSERT_EQ(child.exitCode(), 0) << output;
+    ASSERT_NE(output.find("[  PASSED  ] 1 test"), std::string::npos) << output;
+    std::vector<std::string> written;
+    for (const auto& entry : fs::recursive_directory_iterator(home))
+        if (!entry.is_directory()) written.push_back(entry.path().string());
+    EXPECT_TRUE(written.empty()) << written.front();
 }
 
 }  // namespace
