@@ -87,7 +87,7 @@ std::string InChildAsUser(const std::function<std::string()>& body) {
     return out;
 }
 
-// The file writer of "Save to File", run as user nobody with a file-size
+// The safe replacement, run as user nobody with a file-size
 // limit; "written|", "failed|reason" or "declined|", with " asked" after the
 // status when the replace question was asked (and answered yes).
 std::string WriteAsUser(const fs::path& path, const std::string& content, rlim_t sizeLimit = RLIM_INFINITY) {
