@@ -42,6 +42,12 @@ struct OPENFILENAMEA {
     std::string lpstrTitle;
     unsigned Flags = 0;
     std::string lpstrDefExt;
+    // The program's own question about the name the chooser is about to
+    // return, asked while the chooser is still open: the name as the program
+    // shows it (Windows-1252) and as the file system names it (UTF-8). False
+    // keeps the chooser open. Empty: no question. A hook that answers instead
+    // of the chooser does not ask it.
+    std::function<bool(std::string_view shown, const std::string& fileSystemName)> confirmChoice;
 };
 // Runs the chooser; nonzero when a file was chosen (its path is in lpstrFile).
 int GetOpenFileNameA(OPENFILENAMEA& request);

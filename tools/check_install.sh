@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the installation and the Debian package of a finished build:
 # installs into a scratch DESTDIR, validates the desktop entry, the AppStream
-# metainfo, the icons and the manual page, builds the .deb with CPack and lists
-# its control fields and files. Exits non-zero on the first problem.
+# metainfo, the icons and the manual page, builds the .deb with CPack, lists
+# its control fields and files and checks it with lintian. Exits non-zero on
+# the first problem.
 #   bash tools/check_install.sh [BUILD_DIR]     (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -69,4 +70,9 @@ if grep -E '/(orvane_[a-z_]*tests?|orvane_bench|orvane_render_icon)$' "$scratch/
   fail "a test, benchmark or build tool is installed"
 fi
 grep -v '^\./usr/' "$scratch/packaged" && fail "files outside /usr"
-echo "check_install: $(wc -l <"$scratch/packaged") files installed and packaged, desktop entry, metainfo, icons and manual page valid"
+# Debian's package checker: any error (E:) fails; warnings and notes are shown.
+command -v lintian >/dev/null || fail "lintian is not installed (bash tools/setup.sh installs it)"
+lint="$(lintian "$deb" 2>&1 | grep -v '^running with root privileges' || true)"
+[ -z "$lint" ] || { echo "== lintian"; echo "$lint"; }
+if grep -q '^E:' <<<"$lint"; then fail "lintian reports errors"; fi
+echo "check_install: $(wc -l <"$scratch/packaged") files installed and packaged, desktop entry, metainfo, icons and manual page valid, lintian without errors"

@@ -4,6 +4,9 @@
 // as data.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QProcess>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -14,10 +17,7 @@
 #include <string>
 #include <vector>
 
-#include <grp.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "app/controls.h"
@@ -132,69 +132,6 @@ std::vector<std::string> SplitCrLf(const std::string& bytes) {
     return lines;
 }
 
-bool RunsAsRoot() { return ::geteuid() == 0; }
-
-// Runs `body` in a forked child, as user nobody when the tests run as root (so
-// that folder and file permissions bind as they do for any user), and returns
-// what it returned; a text starting with "child:" when the child failed.
-std::string InChildAsUser(const std::function<std::string()>& body) {
-    constexpr uid_t kNobody = 65534;
-    int fds[2];
-    if (::pipe(fds) != 0) return "child: no pipe";
-    const pid_t pid = ::fork();
-    if (pid < 0) {
-        ::close(fds[0]);
-        ::close(fds[1]);
-        return "child: no fork";
-    }
-    if (pid == 0) {
-        ::close(fds[0]);
-        if (RunsAsRoot() && (::setgroups(0, nullptr) != 0 || ::setresgid(kNobody, kNobody, kNobody) != 0 ||
-                             ::setresuid(kNobody, kNobody, kNobody) != 0))
-            ::_exit(2);
-        const std::string out = body();
-        for (std::size_t done = 0; done < out.size();) {
-            const ssize_t n = ::write(fds[1], out.data() + done, out.size() - done);
-            if (n <= 0) ::_exit(3);
-            done += static_cast<std::size_t>(n);
-        }
-        ::_exit(0);
-    }
-    ::close(fds[1]);
-    std::string out;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(fds[0], buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        out.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fds[0]);
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "child: ended with status " + std::to_string(status);
-    return out;
-}
-
-// The file writer of "Save to File", run as user nobody with a file-size
-// limit; "written|", "failed|reason" or "declined|", with " asked" after the
-// status when the replace question was asked (and answered yes).
-std::string WriteAsUser(const fs::path& path, const std::string& content, rlim_t sizeLimit = RLIM_INFINITY) {
-    return InChildAsUser([&] {
-        if (sizeLimit != RLIM_INFINITY) {
-            const struct rlimit limit {sizeLimit, sizeLimit};
-            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return std::string("child: no file-size limit");
-        }
-        bool asked = false;
-        const FileWriteResult result = WriteUserFile(path.string(), content, [&] { return asked = true; }, 2);
-        const char* status = result.status == FileWriteResult::Status::kWritten    ? "written"
-                             : result.status == FileWriteResult::Status::kDeclined ? "declined"
-                                                                                  : "failed";
-        return std::string(status) + (asked ? " asked" : "") + "|" + result.reason;
-    });
-}
-
 class SaveSummary : public harness::AppTest {
 protected:
     void SetUp() override {
@@ -248,16 +185,6 @@ protected:
         for (const auto& message : harness::Messages()) EXPECT_NE(message.caption, "Saved to File");
     }
 
-    // A new folder inside the test folder with `mode`; the test folder itself
-    // is opened to others, so that user nobody reaches it.
-    fs::path LockedFolder(mode_t mode) {
-        ::chmod(folder_.c_str(), 0755);
-        const fs::path sub = folder_ / ("folder" + std::to_string(++folders_));
-        fs::create_directory(sub);
-        ::chmod(sub.c_str(), mode);
-        return sub;
-    }
-
     static std::vector<std::string> OtherEntries(const fs::path& folder, const std::vector<std::string>& expected) {
         std::vector<std::string> others;
         for (const auto& entry : fs::directory_iterator(folder)) {
@@ -268,7 +195,6 @@ protected:
     }
 
     fs::path folder_;
-    int folders_ = 0;
     std::vector<platform::OPENFILENAMEA> requests_;
     std::vector<std::string> offered_;
 };
@@ -439,82 +365,6 @@ TEST_F(SaveSummary, MissingFolderAndFolderNameFail) {
     EXPECT_EQ(ReadFile(folder_ / "sub" / "inside.txt"), "x");
 }
 
-// In a folder without write permission no temporary file can be made. A file
-// the user may write is then rewritten in place; when that write fails
-// part-way (here at a file-size limit) its old bytes are put back. A file the
-// user may not write, and a new file, are refused. Runs as user nobody.
-TEST_F(SaveSummary, FolderWithoutWritePermissionKeepsTheOldFile) {
-    struct Case {
-        const char* what;
-        const char* name;
-        mode_t fileMode;  // 0: no such file
-        rlim_t sizeLimit;
-        bool needsRoot;   // the file must belong to someone else
-        const char* expected;
-    };
-    const Case cases[] = {
-        {"the rewrite fails part-way", "old.txt", 0666, 100, false,
-         "failed asked|The file would exceed the largest size allowed."},
-        {"a file the user may not write", "theirs.txt", 0644, RLIM_INFINITY, true,
-         "failed|You may not change this file (permission denied)."},
-        {"a new file", "new.txt", 0, RLIM_INFINITY, false, "failed|Permission denied."},
-    };
-    const fs::path sub = LockedFolder(0555);
-    const std::string old = "old content\r\nsecond line\r\n";
-    for (const Case& c : cases) {
-        if (c.needsRoot && !RunsAsRoot()) continue;
-        SCOPED_TRACE(c.what);
-        const fs::path path = sub / c.name;
-        if (c.fileMode != 0) {
-            ::chmod(sub.c_str(), 0755);
-            WriteFile(path, old);
-            ::chmod(path.c_str(), c.fileMode);
-            ::chmod(sub.c_str(), 0555);
-        }
-        EXPECT_EQ(WriteAsUser(path, Joined(kEnglishLines), c.sizeLimit), c.expected);
-        if (c.fileMode != 0) EXPECT_EQ(ReadFile(path), old);
-        else EXPECT_FALSE(fs::exists(path));
-    }
-    EXPECT_TRUE(OtherEntries(sub, {"old.txt", "theirs.txt"}).empty());
-}
-
-// A writable file that cannot be replaced without changing it is rewritten in
-// place: in a folder without write permission, and (for a file of another
-// owner, which a replacement would take from them) in a writable or sticky
-// folder. Owner, group, permissions and the file itself stay. Runs as user nobody.
-TEST_F(SaveSummary, WritableFileIsRewrittenInPlaceWhereItCannotBeReplaced) {
-    struct Case {
-        const char* what;
-        mode_t folderMode;
-        bool needsRoot;
-    };
-    const Case cases[] = {
-        {"folder without write permission", 0555, false},
-        {"file of another owner in a writable folder", 0777, true},
-        {"file of another owner in a sticky folder", 01777, true},
-    };
-    for (const Case& c : cases) {
-        if (c.needsRoot && !RunsAsRoot()) continue;
-        SCOPED_TRACE(c.what);
-        const fs::path sub = LockedFolder(0755);
-        const fs::path path = sub / "old.txt";
-        WriteFile(path, std::string(5000, 'x'));
-        ::chmod(path.c_str(), 0666);
-        ::chmod(sub.c_str(), c.folderMode);
-        struct stat before {}, after {};
-        ASSERT_EQ(::stat(path.c_str(), &before), 0);
-
-        EXPECT_EQ(WriteAsUser(path, Joined(kEnglishLines)), "written asked|");
-        EXPECT_EQ(ReadFile(path), Joined(kEnglishLines));
-        ASSERT_EQ(::stat(path.c_str(), &after), 0);
-        EXPECT_EQ(after.st_ino, before.st_ino) << "rewritten in place";
-        EXPECT_EQ(after.st_uid, before.st_uid);
-        EXPECT_EQ(after.st_gid, before.st_gid);
-        EXPECT_EQ(after.st_mode & 07777, 0666u);
-        EXPECT_TRUE(OtherEntries(sub, {"old.txt"}).empty());
-    }
-}
-
 TEST_F(SaveSummary, SymbolicLinkReplacesTheFileItNames) {
     const fs::path target = folder_ / "real.txt";
     const fs::path link = folder_ / "link.txt";
@@ -660,6 +510,96 @@ TEST_F(SaveSummary, QuestionAndFailureInTheChosenLanguage) {
         EXPECT_EQ(harness::Messages()[1].caption, "Error");
     }
     EXPECT_EQ(ReadFile(existing), "old");
+}
+
+}  // namespace
+
+namespace {
+
+// The real chooser, with message boxes still answered through the hooks;
+// the current folder and the hooks come back at the end.
+struct RealChooser {
+    fs::path folder = fs::current_path();
+    platform::PlatformHooks hooks = platform::SetPlatformHooks({});
+    RealChooser() {
+        platform::PlatformHooks real = hooks;
+        real.openFileName = nullptr;
+        platform::SetPlatformHooks(real);
+    }
+    ~RealChooser() {
+        fs::current_path(folder);
+        platform::SetPlatformHooks(hooks);
+    }
+};
+
+// The replace question is asked while the chooser is still open: No returns
+// to it (where a new name is then chosen), Yes lets it close; either way the
+// save does not ask again.
+TEST_F(SaveSummary, ReplaceIsAskedWhileTheChooserIsOpen) {
+    RealChooser real;
+    fs::current_path(folder_);  // the chooser starts in the current folder
+    const fs::path existing = folder_ / "existing.txt";
+    struct Case {
+        int answer;
+        fs::path saved;
+    };
+    const Case cases[] = {{platform::IDNO, folder_ / "fresh.txt"}, {platform::IDYES, existing}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        WriteFile(existing, "old");
+        fs::remove(folder_ / "fresh.txt");
+        harness::ClearMessages();
+        int questions = 0;
+        bool chooserOpen = false;
+        harness::SetMessageAnswer([&](const harness::MessageRecord& m) {
+            if ((m.style & 0x0Fu) != platform::MB_YESNO) return 1;
+            ++questions;
+            QWidget* modal = QApplication::activeModalWidget();
+            chooserOpen = qobject_cast<QFileDialog*>(modal) != nullptr && modal->isVisible();
+            if (c.answer == platform::IDNO)
+                modal::WhenOpen<QFileDialog>([](QFileDialog* chooser) {
+                    modal::WhenOpen<QMessageBox>([](QMessageBox* box) { modal::ClickButton(box, QMessageBox::Yes); });
+                    modal::ChooseName(chooser, QStringLiteral("fresh"));
+                });
+            return c.answer;
+        });
+        modal::WhenOpen<QFileDialog>([](QFileDialog* chooser) { modal::ChooseName(chooser, "existing.txt"); });
+        ClickSave();
+        EXPECT_EQ(questions, 1);
+        EXPECT_TRUE(chooserOpen);
+        EXPECT_EQ(ReadFile(c.saved), Joined(kRomanianLines));
+        if (c.saved != existing) {
+            EXPECT_EQ(ReadFile(existing), "old");
+        }
+        ASSERT_FALSE(harness::Messages().empty());
+        EXPECT_EQ(harness::Messages().back().caption, "Saved to File");
+        EXPECT_EQ(harness::Messages().back().text, c.saved.string());
+    }
+}
+
+// Saving through the real chooser writes no file of the program's own: the
+// chooser's state is never stored in the user's settings. The save above runs
+// in a child process whose home and settings folders are new and empty.
+TEST_F(SaveSummary, SavingThroughTheChooserWritesNoSettings) {
+    const fs::path home = folder_ / "home";
+    fs::create_directories(home / "config");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), QString::fromStdString(home.string()));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString((home / "config").string()));
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=SaveSummary.ReplaceIsAskedWhileTheChooserIsOpen")});
+    ASSERT_TRUE(child.waitForFinished(120000));
+    const std::string output = child.readAll().toStdString();
+    ASSERT_EQ(child.exitStatus(), QProcess::NormalExit) << output;
+    ASSERT_EQ(child.exitCode(), 0) << output;
+    ASSERT_NE(output.find("[  PASSED  ] 1 test"), std::string::npos) << output;
+    std::vector<std::string> written;
+    for (const auto& entry : fs::recursive_directory_iterator(home))
+        if (!entry.is_directory()) written.push_back(entry.path().string());
+    EXPECT_TRUE(written.empty()) << written.front();
 }
 
 }  // namespace

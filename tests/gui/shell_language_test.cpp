@@ -23,7 +23,9 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QStyle>
 #include <QToolButton>
+#include <QTreeView>
 #include <QTranslator>
 #include <map>
 #include <memory>
@@ -307,6 +309,56 @@ TEST_F(NoHooksLanguage, TheChooserAndTheYesNoBoxSpeakTheChosenLanguage) {
     EXPECT_NE(en.texts.at("create:text").indexOf("This file does not exist.\nCreate the file?"), -1);
     EXPECT_EQ(ro.newFolder, "Dosar nou");
     EXPECT_EQ(en.newFolder, "New Folder");
+}
+
+// The chooser's column titles and cells are shown whole in either language
+// (the Romanian words are the longer ones), and every column is in view.
+TEST_F(NoHooksLanguage, TheChoosersColumnsHaveRoomForTheirWords) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const char* name : {"notes.txt", "README"}) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("some text\n");
+    }
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    for (int lang : {1, 2}) {
+        SCOPED_TRACE(lang);
+        platform::SetLanguage(lang);
+        std::vector<char> buffer(260, '\0');
+        platform::OPENFILENAMEA request;
+        request.lpstrFile = buffer.data();
+        request.nMaxFile = 260;
+        request.lpstrInitialDir = ToWindows1252(dir.path());
+        QStringList cut;
+        modal::WhenOpen<QFileDialog>([&](QFileDialog* chooser) {
+            EXPECT_TRUE(WaitForRows(chooser, 3));
+            auto* view = chooser->findChild<QTreeView*>("treeView");
+            ASSERT_NE(view, nullptr);
+            QHeaderView* header = view->header();
+            const int margin = 2 * view->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+            const auto shortOfRoom = [&] {
+                QStringList found;
+                for (int column = 1; column < header->count(); ++column) {
+                    const QString title = view->model()->headerData(column, Qt::Horizontal).toString();
+                    if (header->fontMetrics().horizontalAdvance(title) + margin > header->sectionSize(column))
+                        found << title;
+                    for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
+                        const QString cell = view->model()->index(row, column, view->rootIndex()).data().toString();
+                        if (view->fontMetrics().horizontalAdvance(cell) + margin > header->sectionSize(column))
+                            found << cell;
+                    }
+                }
+                if (header->length() > view->viewport()->width()) found << QStringLiteral("<columns out of view>");
+                return found;
+            };
+            (void)QTest::qWaitFor([&] { return shortOfRoom().isEmpty(); }, 2000);  // the fit follows the rows
+            cut = shortOfRoom();
+            chooser->reject();
+        });
+        platform::GetOpenFileNameA(request);
+        EXPECT_TRUE(cut.isEmpty()) << cut.join(u',').toStdString();
+    }
 }
 
 namespace {

@@ -1,160 +1,40 @@
-// Platform services over Qt: message boxes, the file chooser, icons, the
-// message loop and the language of the platform's own windows. Message boxes
-// and the file chooser pass through PlatformHooks, so tests answer them
-// without a modal window.
+// The file chooser: an open-style chooser that asks its questions while it is
+// open, with its size, type and date columns in the program's language, and
+// the bridge between its answer (Windows-1252, as the program holds names)
+// and the file-system name it stands for.
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHash>
-#include <QIconEngine>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLineEdit>
-#include <QLocale>
-#include <QMessageBox>
 #include <QMimeDatabase>
-#include <QPainter>
-#include <QPixmap>
-#include <QPointer>
+#include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
-#include <QStyle>
-#include <QStyleOption>
-#include <QSvgRenderer>
-#include <QTranslator>
+#include <QTimer>
+#include <QTreeView>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <cstring>
-#include <map>
-#include <memory>
-#include <utility>
+#include <string>
 #include <vector>
 
 #include "dialog/dialog_qt.h"
-#include "dialog/platform.h"
+#include "dialog/platform_internal.h"
 
 namespace {
 
-platform::PlatformHooks& Hooks() {
-    static platform::PlatformHooks hooks;
-    return hooks;
-}
-
-bool g_quitPending = false;
-int g_quitCode = 0;
-// The program's message loop while it runs. Ending it through its own loop,
-// not QCoreApplication::exit, leaves later modal loops (and tests) working.
-QEventLoop* g_loop = nullptr;
-
-// Renders the vector source at whatever size is asked, so icons stay crisp at any scale.
-class SvgIconEngine : public QIconEngine {
-public:
-    explicit SvgIconEngine(QString path) : path_(std::move(path)) {}
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        QPixmap pm = scaledPixmap(rect.size(), mode, state, ratio);
-        painter->drawPixmap(rect, pm);
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return scaledPixmap(size, mode, state, 1.0);
-    }
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
-        QSvgRenderer renderer(path_);
-        const QSize device = (QSizeF(size) * scale).toSize();
-        QPixmap pm(device.isEmpty() ? QSize(1, 1) : device);
-        pm.fill(Qt::transparent);
-        if (renderer.isValid()) {
-            QPainter p(&pm);
-            p.setRenderHint(QPainter::Antialiasing);
-            renderer.render(&p);
-        }
-        pm.setDevicePixelRatio(scale);
-        if (mode == QIcon::Disabled && qApp) {
-            QStyleOption opt;
-            opt.palette = QApplication::palette();
-            pm = QApplication::style()->generatedIconPixmap(QIcon::Disabled, pm, &opt);
-        }
-        return pm;
-    }
-    QIconEngine* clone() const override { return new SvgIconEngine(path_); }
-    QString key() const override { return QStringLiteral("orvane-svg"); }
-
-private:
-    QString path_;
-};
-
-// ---- Language -------------------------------------------------------------
-
-int g_language = 1;  // 1 Romanian, 2 English
-bool Romanian() { return g_language != 2; }
-
-// The platform's own texts, written in English; their Romanian forms come
-// with the translation of the standard dialogs.
-QString Tr(const char* text) { return QCoreApplication::translate("Orvane", text); }
-
-// Romanian for the standard dialogs (chooser, buttons, menus) and for the
-// texts above, built from translations/qt_ro.ts into the resources.
-QTranslator* RomanianTranslator() {
-    static QPointer<QTranslator> translator;
-    if (!translator && qApp) {
-        translator = new QTranslator(qApp);
-        if (!translator->load(QStringLiteral(":/i18n/qt_ro.qm")))
-            qWarning("The Romanian translation of the standard dialogs is missing.");
-    }
-    return translator;
-}
-
-// Installs the Romanian translator for Romanian and removes it for English.
-void ApplyLanguage() {
-    if (!qApp) return;
-    static QPointer<QTranslator> installed;
-    QTranslator* romanian = RomanianTranslator();
-    if (Romanian() && installed != romanian) {
-        QCoreApplication::installTranslator(romanian);
-        installed = romanian;
-    } else if (!Romanian() && installed) {
-        QCoreApplication::removeTranslator(installed);
-        installed = nullptr;
-    }
-}
-
-QLocale LanguageLocale() {
-    return Romanian() ? QLocale(QLocale::Romanian, QLocale::Romania) : QLocale(QLocale::English, QLocale::UnitedStates);
-}
-
-// ---- Message boxes --------------------------------------------------------
-
-QMessageBox::Icon IconOf(unsigned style) {
-    switch (style & 0xF0u) {
-    case platform::MB_ICONERROR: return QMessageBox::Critical;
-    case platform::MB_ICONQUESTION: return QMessageBox::Question;
-    case platform::MB_ICONEXCLAMATION: return QMessageBox::Warning;
-    case platform::MB_ICONINFORMATION: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
-    }
-}
-
-int ShowBox(const QString& text, const QString& caption, unsigned style, QWidget* parent = nullptr) {
-    if (!qApp) return 0;
-    QMessageBox box(IconOf(style), caption, DisplayLineBreaks(text), QMessageBox::NoButton, parent);
-    box.setWindowModality(Qt::ApplicationModal);
-    if ((style & 0x0Fu) == platform::MB_YESNO) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes ? platform::IDYES : platform::IDNO;
-    }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Ok);
-    box.exec();
-    return IDOK;
-}
-
-int RealMessageBox(std::string_view text, std::string_view caption, unsigned style) {
-    return ShowBox(FromWindows1252(text), FromWindows1252(caption), style);
-}
+using platform_qt::LanguageLocale;
+using platform_qt::Romanian;
+using platform_qt::ShowBox;
+using platform_qt::Tr;
 
 // ---- File names -----------------------------------------------------------
 
@@ -312,10 +192,30 @@ private:
 
 // ---- The file chooser -----------------------------------------------------
 
+// The chooser keeps its state (folder history, view, splitter and column
+// widths) in the toolkit's user settings file. That file is pointed at a
+// folder of the program's read-only resources, which can never be created, so
+// the settings are neither read nor written; the state of the last chooser is
+// kept in memory instead and given to the next one for the rest of the run.
+void KeepChooserSettingsInMemory() {
+    static const bool once = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral(":/no-settings"));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral(":/no-settings"));
+        return true;
+    }();
+    (void)once;
+}
+QByteArray& ChooserState() {
+    static QByteArray state;
+    return state;
+}
+
 // The open-style chooser of a request. It stays open until it has a name the
 // request accepts: not blank, in a folder that exists (OFN_PATHMUSTEXIST),
-// fitting the buffer, and, for a file that does not exist, confirmed by the
-// user (OFN_CREATEPROMPT).
+// fitting the buffer, for a file that does not exist confirmed by the user
+// (OFN_CREATEPROMPT), and agreed to by the request's own question
+// (confirmChoice: replacing an existing file). A question answered No leaves
+// the chooser open.
 class FileChooser : public QFileDialog {
 public:
     explicit FileChooser(const platform::OPENFILENAMEA& request)
@@ -325,7 +225,15 @@ public:
         setAcceptMode(QFileDialog::AcceptOpen);
         setFileMode(QFileDialog::AnyFile);
         setWindowModality(Qt::ApplicationModal);
+        if (!ChooserState().isEmpty()) restoreState(ChooserState());
         setProxyModel(new ChooserColumns(this));
+        // The size, type and date columns get room for their words in either
+        // language, once now for the titles and again whenever a folder's
+        // entries have been read.
+        FitColumns();
+        if (auto* files = qobject_cast<QFileSystemModel*>(proxyModel()->sourceModel()))
+            connect(files, &QFileSystemModel::directoryLoaded, this,
+                    [this] { QTimer::singleShot(0, this, [this] { FitColumns(); }); });
         if (!request.lpstrInitialDir.empty()) setDirectory(StartFolder(request.lpstrInitialDir));
         const std::vector<NameFilter> filters = FiltersOf(request.lpstrFilter);
         if (!filters.empty()) {
@@ -343,11 +251,19 @@ public:
         const std::string offered(request.lpstrFile, strnlen(request.lpstrFile, request.nMaxFile));
         if (!offered.empty()) selectFile(FromWindows1252(offered));
     }
+    ~FileChooser() override { ChooserState() = saveState(); }
+    FileChooser(const FileChooser&) = delete;
+    FileChooser& operator=(const FileChooser&) = delete;
 
     // The accepted path (in the file system's own characters).
     const QString& chosen() const { return chosen_; }
 
 protected:
+    void showEvent(QShowEvent* event) override {
+        QFileDialog::showEvent(event);
+        QTimer::singleShot(0, this, [this] { FitColumns(); });
+    }
+
     void accept() override {
         const QStringList files = selectedFiles();
         if (files.isEmpty()) return QFileDialog::accept();
@@ -382,17 +298,43 @@ protected:
                         platform::MB_YESNO | platform::MB_ICONEXCLAMATION, this) != platform::IDYES)
                 return;
         }
+        if (request_.confirmChoice && !request_.confirmChoice(ToWindows1252(path), path.toUtf8().toStdString()))
+            return;
         chosen_ = path;
         QFileDialog::accept();
     }
 
 private:
+    // Widens (never narrows) the detail view's size, type and date columns to
+    // their titles and to the texts of the rows shown, and, once the window is
+    // shown, the window with them (within the screen), so that every column
+    // stays in view and the name column keeps its room.
+    void FitColumns() {
+        auto* view = findChild<QTreeView*>(QStringLiteral("treeView"));
+        if (!view || !view->model()) return;
+        QHeaderView* header = view->header();
+        const QAbstractItemView* rows = view;  // its size hint of a column is public there
+        for (int column = 1; column < header->count(); ++column) {
+            const int need = std::max(header->sectionSizeHint(column), rows->sizeHintForColumn(column));
+            if (header->sectionSize(column) < need) header->resizeSection(column, need);
+        }
+        if (!isVisible()) return;
+        int target = width() + header->length() - view->viewport()->width();
+        if (const QScreen* shownOn = screen()) target = std::min(target, shownOn->availableGeometry().width());
+        if (target > width()) resize(target, height());
+    }
+
     const platform::OPENFILENAMEA& request_;
     QString chosen_;
 };
 
+}  // namespace
+
+namespace platform_qt {
+
 int RealFileChooser(platform::OPENFILENAMEA& request) {
     if (!qApp || !request.lpstrFile || request.nMaxFile == 0) return 0;
+    KeepChooserSettingsInMemory();
     FileChooser chooser(request);
     if (chooser.exec() != QDialog::Accepted || chooser.chosen().isEmpty()) return 0;
     // The program gets the Windows-1252 form; the real name is kept for FileSystemPath.
@@ -404,36 +346,17 @@ int RealFileChooser(platform::OPENFILENAMEA& request) {
     return 1;
 }
 
-}  // namespace
-
-namespace platform_qt {
-bool QuitPending(int* code) {
-    if (code && g_quitPending) *code = g_quitCode;
-    return g_quitPending;
-}
-void ClearQuit() {
-    g_quitPending = false;
-    g_quitCode = 0;
-}
 }  // namespace platform_qt
 
 namespace platform {
 
-int MessageBoxA(void*, std::string_view text, std::string_view caption, unsigned style) {
-    if (Hooks().messageBox) {
-        auto hook = Hooks().messageBox;  // a copy: the hook may replace the hooks
-        return hook(text, caption, style);
-    }
-    return RealMessageBox(text, caption, style);
-}
-
 int GetOpenFileNameA(OPENFILENAMEA& request) {
     g_lastChoice = {};  // an answer given by a hook has no other file-system name
-    if (Hooks().openFileName) {
-        auto hook = Hooks().openFileName;
+    if (platform_qt::Hooks().openFileName) {
+        auto hook = platform_qt::Hooks().openFileName;
         return hook(request);
     }
-    return RealFileChooser(request);
+    return platform_qt::RealFileChooser(request);
 }
 
 unsigned GetCurrentDirectoryA(unsigned n, char* buf) {
@@ -447,54 +370,6 @@ unsigned GetCurrentDirectoryA(unsigned n, char* buf) {
 std::string FileSystemPath(std::string_view windowsPath) {
     if (!g_lastChoice.windows.empty() && windowsPath == g_lastChoice.windows) return g_lastChoice.real;
     return FromWindows1252(windowsPath).toUtf8().toStdString();
-}
-
-void SetLanguage(int lang) {
-    g_language = lang == 2 ? 2 : 1;
-    ApplyLanguage();
-}
-
-PlatformHooks SetPlatformHooks(PlatformHooks hooks) {
-    std::swap(Hooks(), hooks);
-    return hooks;
-}
-
-HICON LoadIconResource(int resourceId, int width, int height) {
-    EnsureResources();
-    const QString path = QStringLiteral(":/icons/%1.svg").arg(resourceId);
-    if (!QFileInfo::exists(path)) return nullptr;
-    if (width <= 0 || height <= 0) {
-        const int side = qApp ? QApplication::style()->pixelMetric(QStyle::PM_SmallIconSize) : 16;
-        width = height = side;
-    }
-    static std::map<std::tuple<int, int, int>, std::unique_ptr<IconResource>> cache;
-    auto& slot = cache[{resourceId, width, height}];
-    if (!slot) {
-        slot = std::make_unique<IconResource>();
-        slot->resourceId = resourceId;
-        slot->size = QSize(width, height);
-        slot->icon = QIcon(new SvgIconEngine(path));
-    }
-    return slot.get();
-}
-
-int RunMessageLoop() {
-    if (!g_quitPending && qApp && !g_loop) {
-        QApplication::setQuitOnLastWindowClosed(false);
-        QEventLoop loop;
-        g_loop = &loop;
-        loop.exec();
-        g_loop = nullptr;
-    }
-    const int code = g_quitCode;
-    platform_qt::ClearQuit();
-    return code;
-}
-
-void PostQuitMessage(int code) {
-    g_quitPending = true;
-    g_quitCode = code;
-    if (g_loop) g_loop->exit(code);
 }
 
 }  // namespace platform
