@@ -30,6 +30,11 @@ platform::PlatformHooks& Hooks() {
 
 int ShowBox(const QString& text, const QString& caption, unsigned style, QWidget* parent) {
     if (!qApp) return 0;
+    // Without a parent the box opens over the window in front (a file chooser
+    // asking whether to replace a file, or the main window), not wherever the
+    // window system puts an ownerless window.
+    if (parent == nullptr) parent = QApplication::activeModalWidget();
+    if (parent == nullptr) parent = QApplication::activeWindow();
     QMessageBox box(IconOf(style), caption, DisplayLineBreaks(text), QMessageBox::NoButton, parent);
     box.setWindowModality(Qt::ApplicationModal);
     if ((style & 0x0Fu) == platform::MB_YESNO) {
