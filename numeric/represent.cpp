@@ -3,6 +3,8 @@
 // control id alone chooses what the action means.
 #include "numeric/represent.h"
 
+#include <algorithm>
+
 #include "app/controls.h"
 #include "app/format_rows.h"
 #include "app/format_select.h"
@@ -27,9 +29,12 @@ void TypedValue(DIALOG& dlg, int id, int event) {
     DIALOG_SET_LOGICAL(dlg, IDC_BINARY_NEIGHBOURS, false);
     DIALOG_SET_LOGICAL(dlg, IDC_PARAM_LIST, false, INDEX_ENABLE);
 
-    VALUE_CHAR.assign(42, ' ');
+    // The whole text is read, however long (a pasted exact value has
+    // thousands of digits): a number cut short would be a different number.
+    int typed = 0;
+    if (!DIALOG_GET_INT(dlg, IDC_VALUE, typed, INDEX_TEXTLENGTH)) typed = 0;
+    VALUE_CHAR.assign(std::max<std::size_t>(42, static_cast<std::size_t>(std::max(typed, 0))), ' ');
     if (!DIALOG_GET_TEXT(dlg, IDC_VALUE, VALUE_CHAR)) VALUE_CHAR.assign(42, ' ');
-    VALUE_CHAR.resize(42, ' ');
 
     const auto last = VALUE_CHAR.find_last_not_of(' ');
     const std::size_t length = (last == std::string::npos) ? 0 : last + 1;
