@@ -60,11 +60,12 @@ void TypedValue(DIALOG& dlg, int id, int event) {
 void EditedBits(DIALOG& dlg, int id, int event, const FormatRow& row) {
     DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, "");
     DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, "");
-    // binary64 and binary128 edits keep the list disabled while they are checked.
+    SHOWCURSORPOSITION_FIELD(dlg, id, event);
+    // binary64 and binary128 edits keep the list disabled while they are
+    // checked (after the caret display's flush, so a list that ends enabled
+    // again is not repainted for nothing).
     if (row.kind == ieee::KIND_BINARY64 || row.kind == ieee::KIND_BINARY128)
         DIALOG_SET_LOGICAL(dlg, IDC_PARAM_LIST, false, INDEX_ENABLE);
-
-    SHOWCURSORPOSITION_FIELD(dlg, id, event);
     CHECK_BITEDITS_ROW(row.kind, dlg, id, event);
     FORGET_TYPED_NUMBER();
     GETEDITSANDRETRIEVEREAL(dlg, id, event);
