@@ -23,6 +23,7 @@ inline HICON H_ICON_INFO = nullptr;
 inline HICON H_ICON_SUMMARY = nullptr;
 
 inline int FORMAT_KIND = 4;
+// The whole text of the value field, blank-padded to at least 42 characters.
 inline std::string VALUE_CHAR(42, ' ');
 // True while the value field holds text the user typed, which a step reads
 // first; false once the program writes the field or replaces the datum.

@@ -69,6 +69,9 @@ bool DIALOG_SET_LOGICAL(DIALOG& dlg, int id, bool value, int index = INDEX_DEFAU
 bool DIALOG_GET_LOGICAL(DIALOG& dlg, int id, bool& variable, int index = INDEX_DEFAULT);
 
 // Pending changes appear on screen now (repaints; processes no input).
+// Inside a callback the widgets show them at once and are painted when a
+// message box or modal dialog opens or when the callback returns, so a
+// control changed again later in the callback is painted only once.
 void DIALOG_FLUSH(DIALOG& dlg);
 // Window caption.
 bool DIALOG_SET_TITLE(DIALOG& dlg, std::string_view text);

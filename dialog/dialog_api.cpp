@@ -225,7 +225,7 @@ bool DIALOG_GET_LOGICAL(DIALOG& dlg, int id, bool& variable, int index) {
     return true;
 }
 
-void DIALOG_FLUSH(DIALOG& dlg) { Flush(ImplOf(dlg)); }
+void DIALOG_FLUSH(DIALOG& dlg) { RequestFlush(ImplOf(dlg)); }
 
 bool DIALOG_SET_TITLE(DIALOG& dlg, std::string_view text) {
     DialogImpl* impl = ImplOf(dlg);

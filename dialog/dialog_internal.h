@@ -152,9 +152,12 @@ void Changed(DialogImpl* impl, ControlState& c, unsigned what);
 // (only what differs from what they show); no painting.
 void ApplyPending(DialogImpl* impl);
 void ApplyAllPending();
-// DIALOG_FLUSH: the pending changes go to the widgets and the controls
-// changed since the last flush are painted now, nothing else.
+// A flush now: the pending changes go to the widgets and the controls
+// changed since the last paint are painted now, nothing else.
 void Flush(DialogImpl* impl);
+// DIALOG_FLUSH: a flush now, or, inside a callback, the pending changes go to
+// the widgets and are painted when a modal window opens or the callback ends.
+void RequestFlush(DialogImpl* impl);
 // Flushes every record with a window (a modal window is about to block them).
 void FlushAll();
 

@@ -3,7 +3,9 @@
 // returns or at a flush, and then only where it differs from what they show,
 // so a text set to what it already was, an enablement that ends where it
 // began, or a caption that did not change costs no repaint. A flush paints
-// the controls changed since the last flush, not the whole window.
+// the controls changed since the last flush, not the whole window; a flush
+// asked for inside a callback paints when a modal window opens over the
+// dialog or when the callback has returned, so each control paints once.
 #include "dialog/dialog_internal.h"
 #include "dialog/widgets.h"
 
@@ -65,6 +67,19 @@ void Flush(DialogImpl* impl) {
     // The widgets changed since the last paint have asked for one; it is
     // done now, for them alone.
     if (impl->window) QCoreApplication::sendPostedEvents(impl->window, QEvent::UpdateRequest);
+}
+
+void RequestFlush(DialogImpl* impl) {
+    if (!impl) return;
+    if (g_running.empty()) {
+        Flush(impl);
+        return;
+    }
+    // Inside a callback the widgets take what was set, so a message box the
+    // callback opens next (which paints them first) or anything reading them
+    // sees it; the painting waits for that box or for the callback's end, so
+    // a control set again after the flush is painted once, not twice.
+    ApplyPending(impl);
 }
 
 void FlushAll() {

@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace dialog_qt {
 
@@ -50,6 +53,29 @@ bool OrvaneTextBox::ShowText(const QString& text) {
     }
     setPlainText(shown);
     return true;
+}
+
+void OrvaneTextBox::FitWholeLines() {
+    // The text starts at the very top of the area and the area holds whole
+    // lines, so the lines shown at the top of the text and at every scroll
+    // position (the box scrolls by lines) end at its bottom edge. The blank
+    // border the document margin gave goes around the area instead.
+    constexpr int kBorder = 4;
+    document()->setDocumentMargin(0);
+    // The height of one line as the box lays its text out (leading
+    // included), which may differ from the font's fractional line spacing.
+    QTextLayout sample(QStringLiteral("0"), font());
+    sample.beginLayout();
+    QTextLine first = sample.createLine();
+    first.setLeadingIncluded(true);
+    sample.endLayout();
+    const qreal line = first.isValid() && first.height() > 0 ? first.height() : QFontMetricsF(font()).lineSpacing();
+    const int room = height() - 2 * frameWidth();  // no horizontal scroll bar
+    int lines = static_cast<int>((room - kBorder) / line);
+    if (lines < 1) lines = 1;
+    const int area = std::min(room, static_cast<int>(std::lround(lines * line)));
+    const int top = std::max(0, (room - area) / 2);
+    setViewportMargins(kBorder, top, kBorder, std::max(0, room - area - top));
 }
 
 QMimeData* OrvaneTextBox::createMimeDataFromSelection() const {

@@ -113,9 +113,16 @@ public:
     bool ShowText(const QString& text);
     // The text as the program set it (without the pieces' breaks).
     const QString& FullText() const { return full_; }
+    // Sizes the text area to a whole number of lines for the box's present
+    // height and font, so no line is ever shown cut, scrolled or not.
+    void FitWholeLines();
 
 protected:
     QMimeData* createMimeDataFromSelection() const override;
+    void resizeEvent(QResizeEvent* event) override {
+        FitWholeLines();
+        QPlainTextEdit::resizeEvent(event);
+    }
     void inputMethodEvent(QInputMethodEvent* event) override {
         if (isReadOnly()) {
             event->accept();

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <algorithm>
+#include <limits>
 
 #include "dialog/dialog_internal.h"
 #include "dialog/widgets.h"
@@ -36,6 +37,10 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
     case Kind::Edit: {
         auto* edit = new OrvaneEdit(window, static_cast<int>(index), window);
         edit->setReadOnly(d.style & layouts::READ_ONLY);
+        // No length limit of the widget's own: a pasted text reaches the
+        // program whole, which reads it or refuses it with a message, and is
+        // never cut into a different number or word.
+        edit->setMaxLength(std::numeric_limits<int>::max());
         if (d.style & layouts::READ_ONLY) {
             QPalette pal = edit->palette();
             pal.setColor(QPalette::Base, pal.color(QPalette::Window));
@@ -138,6 +143,7 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
     }
     w->setObjectName(QString::fromLatin1(d.name));
     w->setGeometry(u.px(d.x), u.py(d.y), u.px(d.w), u.py(d.h));
+    if (d.kind == Kind::TextBox) static_cast<OrvaneTextBox*>(w)->FitWholeLines();
     w->setProperty("layoutGeometry", w->geometry());
     if (auto* button = qobject_cast<QPushButton*>(w)) {
         const bool hasDefault = std::any_of(impl->controls.begin(), impl->controls.end(),

@@ -3,6 +3,8 @@
 // control id alone chooses what the action means.
 #include "numeric/represent.h"
 
+#include <algorithm>
+
 #include "app/controls.h"
 #include "app/format_rows.h"
 #include "app/format_select.h"
@@ -20,9 +22,12 @@ namespace {
 // Reads IDC_VALUE into VALUE_CHAR; the length of the text without its trailing blanks.
 std::size_t ReadValueText(DIALOG& dlg) {
     using namespace COMUN;
-    VALUE_CHAR.assign(42, ' ');
+    // The whole text is read, however long (a pasted exact value has
+    // thousands of digits): a number cut short would be a different number.
+    int typed = 0;
+    if (!DIALOG_GET_INT(dlg, IDC_VALUE, typed, INDEX_TEXTLENGTH)) typed = 0;
+    VALUE_CHAR.assign(std::max<std::size_t>(42, static_cast<std::size_t>(std::max(typed, 0))), ' ');
     if (!DIALOG_GET_TEXT(dlg, IDC_VALUE, VALUE_CHAR)) VALUE_CHAR.assign(42, ' ');
-    VALUE_CHAR.resize(42, ' ');
 
     const auto last = VALUE_CHAR.find_last_not_of(' ');
     return (last == std::string::npos) ? 0 : last + 1;
@@ -70,11 +75,12 @@ void TypedValue(DIALOG& dlg, int id, int event) {
 void EditedBits(DIALOG& dlg, int id, int event, const FormatRow& row) {
     DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, "");
     DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, "");
-    // binary64 and binary128 edits keep the list disabled while they are checked.
+    SHOWCURSORPOSITION_FIELD(dlg, id, event);
+    // binary64 and binary128 edits keep the list disabled while they are
+    // checked (after the caret display's flush, so a list that ends enabled
+    // again is not repainted for nothing).
     if (row.kind == ieee::KIND_BINARY64 || row.kind == ieee::KIND_BINARY128)
         DIALOG_SET_LOGICAL(dlg, IDC_PARAM_LIST, false, INDEX_ENABLE);
-
-    SHOWCURSORPOSITION_FIELD(dlg, id, event);
     CHECK_BITEDITS_ROW(row.kind, dlg, id, event);
     FORGET_TYPED_NUMBER();
     GETEDITSANDRETRIEVEREAL(dlg, id, event);

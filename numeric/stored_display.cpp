@@ -20,8 +20,8 @@
 
 namespace {
 
-// The longest hexadecimal word read from the field: a paste longer than the
-// edit's own limit is refused as too long before it is read.
+// The longest hexadecimal word read from the field: a longer paste is
+// refused as too many digits before it is read.
 constexpr int kLongestHexText = 1 << 17;
 
 const char* ByLanguage(const char* romanian, const char* english) { return COMUN::LANG == 2 ? english : romanian; }

@@ -1,5 +1,5 @@
 // Typed values reach the bit fields: numbers, keywords, the free-form reader's
-// words and terminators, the 42-character cut, rounding traps, overflow and
+// words and terminators, texts longer than 42 characters, rounding traps, overflow and
 // the "Invalid Value" message, all typed into the real value field.
 #include <gtest/gtest.h>
 
@@ -205,17 +205,17 @@ TEST_F(RepresentEncode, OverflowTypedKeyByKeyKeepsThePreviousPattern) {
     ExpectInvalidValueMessages(1);
 }
 
-TEST_F(RepresentEncode, TextsLongerThan42CharactersAreCut) {
+TEST_F(RepresentEncode, TextsLongerThan42CharactersAreReadWhole) {
     // 42 characters make the exact halfway between 1 and its binary32
-    // successor (ties to even: 1); the 43rd character would round it up.
+    // successor (ties to even: 1); the 43rd character rounds it up.
     std::string halfway = "1.000000059604644775390625";
     halfway.resize(42, '0');
     TypeValue(halfway + "1");
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(RowBits(4), "0" "01111111" + Zeros(23));
-    EXPECT_EQ(COMUN::VALUE_CHAR, halfway);
-    // Garbage beyond the 42nd character is never seen.
-    TypeValue(halfway + "xyz");
+    EXPECT_EQ(RowBits(4), "0" "01111111" + Zeros(22) + "1");
+    EXPECT_EQ(COMUN::VALUE_CHAR, halfway + "1");
+    // What follows a blank after the number is not examined.
+    TypeValue(halfway + " xyz");
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(RowBits(4), "0" "01111111" + Zeros(23));
 }

@@ -661,6 +661,30 @@ struct PaintCounter : QObject {
 
 }  // namespace
 
+// Inside a callback a flush paints nothing twice: controls set before and
+// after it are painted once, when the callback is done, showing the last text.
+TEST_F(LayerTest, AFlushInACallbackPaintsEachControlOnce) {
+    Show();
+    PaintCounter counter;
+    counter.Watch(DialogWindow(dlg));
+    g_action = [](DIALOG& d, int id, int event) {
+        if (id != IDC_ZEROS || event != EVENT_CLICKED) return;
+        for (const char* text : {"1", "2", "3"}) {
+            DIALOG_SET_TEXT(d, IDC_CURSOR_POS, text);
+            DIALOG_SET_TEXT(d, IDC_PARAM_VALUE, text);
+            DIALOG_FLUSH(d);
+        }
+    };
+    Pump();
+    counter.paints.clear();
+    harness::Click(dlg, IDC_ZEROS);
+    Pump();
+    for (int id : {IDC_CURSOR_POS, IDC_PARAM_VALUE}) {
+        EXPECT_EQ(counter.Of(DialogControl(dlg, id)), 1) << id;
+        EXPECT_EQ(qobject_cast<QLineEdit*>(DialogControl(dlg, id))->text(), "3") << id;
+    }
+}
+
 // A flush paints the controls changed since the last flush; what ends as it
 // was costs no paint; before a message box the window shows what was set.
 TEST_F(LayerTest, AFlushPaintsOnlyWhatChanged) {

@@ -4,7 +4,11 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <cmath>
 #include <random>
 #include <string>
 
@@ -110,6 +114,79 @@ TEST_F(StoredValueWindow, LongExactValuesAreWholeAndCopyWhole) {
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), exact);
+}
+
+// The exact value the group offers to copy, pasted into the value field, is
+// read whole in every format: the same pattern, and no conversion error.
+TEST_F(StoredValueWindow, PastedExactValuesAreReadWhole) {
+    for (const FormatRow& row : FormatRows()) {
+        SCOPED_TRACE(row.info->name);
+        Choose(row.kind);
+        for (ieee::uint128 pattern : {ieee::uint128(1), row.info->infinity() - 1}) {
+            const std::string exact = ieee::ExactDecimalText(*row.info, pattern);
+            harness::ClickInto(IDC_VALUE);
+            harness::Key(IDC_VALUE, Qt::Key_A, Qt::ControlModifier);
+            harness::Paste(IDC_VALUE, QString::fromLatin1(exact.c_str()));
+            EXPECT_EQ(Bits(row.kind), ieee::BitString(*row.info, pattern)) << exact.size() << " characters";
+            EXPECT_EQ(Text(IDC_ERROR_VALUE), "0");
+        }
+    }
+    EXPECT_TRUE(Messages().empty());
+}
+
+// A pasted text far longer than a line edit keeps by default reaches the
+// program whole in every field that takes one: it is read whole, or refused
+// with the field's message and nothing changes.
+TEST_F(StoredValueWindow, LongPastesAreReadWholeOrRefused) {
+    const char* tooManyDigits = "Prea multe cifre hexazecimale !\n(Formatul binary32 are 8 cifre)";
+    const char* excessBit = "1 Bit in Excess !\n(The last bit is being removed)";
+    struct Case {
+        int kind;
+        int id;
+        QString text;
+        ieee::uint128 pattern;  // the pattern of the fields afterwards (the start is 2.5)
+        const char* message;    // nullptr: none
+    };
+    const Case cases[] = {
+        {ieee::KIND_BINARY16, IDC_HEX, QString(32765, u' ') + "3C00", 0x3C00, nullptr},
+        {ieee::KIND_BINARY128, IDC_HEX, QString(32767, u' ') + "1", 1, nullptr},
+        {ieee::KIND_BINARY32, IDC_HEX, QString(1 << 17, u' ') + "1", 0x40200000, tooManyDigits},
+        {ieee::KIND_BINARY32, IDC_VALUE, QString(40000, u' ') + "1.5", 0x3FC00000, nullptr},
+        {ieee::KIND_BINARY64, IDC_VALUE, "1" + QString(40000, u'0') + "E-40000", 0x3FF0000000000000, nullptr},
+        {ieee::KIND_BINARY32, IDC_FRACTION_32, QString(40000, u'1'), 0x407FFFFF, excessBit},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.kind) + " " + std::to_string(c.id) + " " + std::to_string(c.text.size()));
+        Choose(c.kind);
+        Retype(IDC_VALUE, "2.5");
+        harness::ClearMessages();
+        harness::ClickInto(c.id);
+        harness::Key(c.id, Qt::Key_A, Qt::ControlModifier);
+        harness::Paste(c.id, c.text);
+        EXPECT_EQ(Bits(c.kind), ieee::BitString(*ieee::FormatFor(c.kind), c.pattern));
+        ASSERT_EQ(Messages().size(), c.message ? 1u : 0u);
+        if (c.message) {
+            EXPECT_EQ(Messages()[0].text, c.message);
+        }
+    }
+}
+
+// Every text box shows whole lines: its text area is a whole number of lines
+// high and its first line starts at the area's top, so none is cut.
+TEST_F(StoredValueWindow, TextBoxesShowWholeLines) {
+    Retype(IDC_VALUE, "0.1");
+    for (int id : {IDC_EXACT_VALUE, IDC_ERROR_VALUE}) {
+        auto* box = qobject_cast<QPlainTextEdit*>(harness::Widget(id));
+        ASSERT_NE(box, nullptr) << id;
+        const QTextBlock first = box->document()->firstBlock();
+        const QTextLine line = first.layout()->lineAt(0);
+        ASSERT_TRUE(line.isValid()) << id;
+        const double height = box->viewport()->height();
+        const double lines = std::floor(height / line.height());
+        EXPECT_GE(lines, 1.0) << id;
+        EXPECT_LT(height - lines * line.height(), 1.0) << id << ": " << height << " / " << line.height();
+        EXPECT_EQ(box->cursorRect(QTextCursor(first)).top(), 0) << id;
+    }
 }
 
 // Every pattern shown as a word and pasted back gives the same bits, in every
