@@ -8,11 +8,11 @@ constexpr int IDD_INFO = 109;
 constexpr int IDD_SUMMARY = 111;
 
 // Images.
-constexpr int IDI_ABOUT = 104;      // About dialog picture, 64 x 64
-constexpr int IDI_SUMMARY = 109;    // "FP ?" icon of IDC_HELP_SUMMARY
-constexpr int IDI_INFO = 110;       // "ulp ?" icon of IDC_HELP_INFO
-constexpr int IDI_SMALL = 112;      // main window's small icon
-constexpr int IDB_ULP = 113;        // Info dialog bitmap, 132 x 50
+constexpr int IDI_ABOUT = 104;    // About dialog picture, 64 x 64
+constexpr int IDI_SUMMARY = 109;  // "FP ?" icon of IDC_HELP_SUMMARY
+constexpr int IDI_INFO = 110;     // "ulp ?" icon of IDC_HELP_INFO
+constexpr int IDI_SMALL = 112;    // main window's small icon
+constexpr int IDB_ULP = 113;      // Info dialog bitmap, 132 x 50
 
 // Main dialog.
 constexpr int IDC_VALUE = 1007;

@@ -19,10 +19,8 @@ void FORMAT_CLICK(DIALOG& dlg, int id, int event) {
     FORMAT_KIND = row->kind;
     ENABLEBITEDITS(dlg, id, event);
     for (const FieldEdit& edit : row->Fields()) {
-        if (edit.width == 1)
-            DIALOG_SET_TEXT(dlg, edit.id, "0");
-        else
-            DIALOG_SET_TEXT(dlg, edit.id, STR_0.substr(0, static_cast<std::size_t>(edit.width)));
+        if (edit.width == 1) DIALOG_SET_TEXT(dlg, edit.id, "0");
+        else DIALOG_SET_TEXT(dlg, edit.id, STR_0.substr(0, static_cast<std::size_t>(edit.width)));
     }
     DIALOG_SET_TEXT(dlg, IDC_VALUE, "0");
     VALUE_TYPED = false;

@@ -43,8 +43,8 @@ bool ORVANE_STARTUP(int showMode) {
 
     // Control callbacks, in this order.
     DIALOG_SET_CALLBACK(main, IDC_VALUE, SUB_REPRESENT, EVENT_CHANGE);
-    static constexpr int kBitEdits[] = {IDC_SIGN_32,  IDC_EXPONENT_32,  IDC_FRACTION_32,       IDC_SIGN_64,
-                                        IDC_EXPONENT_64, IDC_FRACTION_64, IDC_SIGN_128,      IDC_EXPONENT_128,
+    static constexpr int kBitEdits[] = {IDC_SIGN_32,           IDC_EXPONENT_32,     IDC_FRACTION_32, IDC_SIGN_64,
+                                        IDC_EXPONENT_64,       IDC_FRACTION_64,     IDC_SIGN_128,    IDC_EXPONENT_128,
                                         IDC_FRACTION_128_HIGH, IDC_FRACTION_128_LOW};
     for (int id : kBitEdits) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT, EVENT_CHANGE);
     DIALOG_SET_CALLBACK(main, IDC_ABOUT, SUB_ABOUT, EVENT_CLICKED);
@@ -52,7 +52,8 @@ bool ORVANE_STARTUP(int showMode) {
     DIALOG_SET_CALLBACK(main, IDC_HELP_SUMMARY, SUB_HELP2, EVENT_CLICKED);
     DIALOG_SET_CALLBACK(main, IDC_PARAM_LIST, SUB_LIST, EVENT_SELCHANGE);
     for (int id : kBitEdits) DIALOG_SET_CALLBACK(main, id, RETRIEVEANDOUTPUTVALUE, EVENT_GAINFOCUS);
-    for (int id : {IDC_FORMAT_32, IDC_FORMAT_64, IDC_FORMAT_128}) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT, EVENT_CLICKED);
+    for (int id : {IDC_FORMAT_32, IDC_FORMAT_64, IDC_FORMAT_128})
+        DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT, EVENT_CLICKED);
     for (int id : {IDC_ZEROS, IDC_ONES, IDC_INVERT}) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT, EVENT_CLICKED);
     DIALOG_SET_CALLBACK(DLG_SUMMARY, IDC_SAVE, SAVE_TO_FILE, EVENT_CLICKED);
     for (int id : {IDC_LANG_RO, IDC_LANG_EN}) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT, EVENT_CLICKED);
@@ -115,7 +116,8 @@ bool ORVANE_STARTUP(int showMode) {
     }
 
     // The parameter list: six items, none selected, disabled.
-    for (const char* item : {"Exponent", "Semnificand", "ULP", "X+ = Nearest(x,+1.0)", "X- = Nearest(x,-1.0)", "Epsilon"})
+    for (const char* item :
+         {"Exponent", "Semnificand", "ULP", "X+ = Nearest(x,+1.0)", "X- = Nearest(x,-1.0)", "Epsilon"})
         DIALOG_SET_TEXT(main, IDC_PARAM_LIST, RightTrim(Padded(item, 40)), INDEX_ADDSTRING);
     DIALOG_SET_INT(main, IDC_PARAM_LIST, 0, 1);
     DIALOG_SET_LOGICAL(main, IDC_PARAM_LIST, false, INDEX_ENABLE);

@@ -51,7 +51,8 @@ std::vector<std::string> Texts() {
             quadmath_snprintf(buf, sizeof buf, "%.35Qe", x);
             out.emplace_back(buf);
         } else {
-            const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, sizeof(T) == 4 ? 8 : 16);
+            const auto r =
+                std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, sizeof(T) == 4 ? 8 : 16);
             out.emplace_back(buf, r.ptr);
         }
     }
@@ -133,7 +134,8 @@ void RawText(benchmark::State& state) {
         if constexpr (sizeof(T) == 16) {
             benchmark::DoNotOptimize(quadmath_snprintf(buf, sizeof buf, "%.33Qe", x));
         } else {
-            benchmark::DoNotOptimize(std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, sizeof(T) == 4 ? 7 : 16).ptr);
+            benchmark::DoNotOptimize(
+                std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, sizeof(T) == 4 ? 7 : 16).ptr);
         }
         benchmark::ClobberMemory();
     }

@@ -202,7 +202,8 @@ struct Refresh {
 const Refresh kRefreshes[] = {
     {"binary128 smallest subnormal", ieee::KIND_BINARY128, 1},
     {"binary128 largest subnormal", ieee::KIND_BINARY128, (ieee::uint128(1) << 112) - 1},
-    {"binary128 largest finite", ieee::KIND_BINARY128, (ieee::uint128(0x7FFE) << 112) | ((ieee::uint128(1) << 112) - 1)},
+    {"binary128 largest finite", ieee::KIND_BINARY128,
+     (ieee::uint128(0x7FFE) << 112) | ((ieee::uint128(1) << 112) - 1)},
     {"binary64 smallest subnormal", ieee::KIND_BINARY64, 1},
     {"binary64 largest subnormal", ieee::KIND_BINARY64, (ieee::uint128(1) << 52) - 1},
     {"binary32 largest subnormal", ieee::KIND_BINARY32, (ieee::uint128(1) << 23) - 1},
@@ -252,8 +253,12 @@ int main(int argc, char** argv) {
     g_paints = &paints;
     app.installEventFilter(&paints);
     for (const Format& f : kFormats) {
-        benchmark::RegisterBenchmark((std::string("TypedBit/") + f.name).c_str(), TypedBit, &f)->Iterations(60)->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark((std::string("FocusIn/") + f.name).c_str(), FocusIn, &f)->Iterations(60)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string("TypedBit/") + f.name).c_str(), TypedBit, &f)
+            ->Iterations(60)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string("FocusIn/") + f.name).c_str(), FocusIn, &f)
+            ->Iterations(60)
+            ->Unit(benchmark::kMillisecond);
     }
     for (const Refresh& r : kRefreshes)
         benchmark::RegisterBenchmark((std::string("StoredValueRefresh/") + r.name).c_str(), StoredValueRefresh, &r)

@@ -41,8 +41,8 @@ std::vector<uint128> Patterns(const ieee::FormatInfo& f, bool subnormal, uint64_
 std::string ExactText(const ieee::FormatInfo& f, uint128 b, bool midpoint) {
     mpfr_t x;
     mpfr_init2(x, f.precision + 1);
-    const long m = static_cast<long>(ieee::Fraction(f, b)) |
-                   (ieee::StoredExponent(f, b) != 0 ? 1L << f.fractionBits : 0L);
+    const long m =
+        static_cast<long>(ieee::Fraction(f, b)) | (ieee::StoredExponent(f, b) != 0 ? 1L << f.fractionBits : 0L);
     const int e = (ieee::StoredExponent(f, b) != 0 ? ieee::StoredExponent(f, b) : 1) - f.bias - f.fractionBits;
     mpfr_set_si_2exp(x, 2 * m + (midpoint ? 1 : 0), e - 1, MPFR_RNDN);  // exact
     if (ieee::IsNegative(f, b)) mpfr_neg(x, x, MPFR_RNDN);

@@ -44,10 +44,12 @@ void Refresh(benchmark::State& state) {
         const std::string word = ieee::HexWord(f, bits);
         const std::string shortest = ieee::ShortestText(f, bits);
         const std::string hex = ieee::HexFloatText(f, bits);
-        chars = exact.size() + error.exact.size() + error.ulps.size() + error.relative.size() + word.size() + shortest.size() + hex.size();
+        chars = exact.size() + error.exact.size() + error.ulps.size() + error.relative.size() + word.size() +
+                shortest.size() + hex.size();
         benchmark::DoNotOptimize(chars);
     }
-    state.SetLabel(std::string(f.name) + " " + kCaseNames[state.range(1)] + ", " + std::to_string(chars) + " characters");
+    state.SetLabel(std::string(f.name) + " " + kCaseNames[state.range(1)] + ", " + std::to_string(chars) +
+                   " characters");
 }
 
 // The parts on their own, for the worst pattern of the format.

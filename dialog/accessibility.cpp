@@ -52,8 +52,7 @@ public:
         if (!widget()->isEnabled()) return;
         if (action == pressAction() || action == toggleAction())
             button()->click();  // the same way as a click by the user
-        else
-            QAccessibleWidget::doAction(action);
+        else QAccessibleWidget::doAction(action);
     }
     QStringList keyBindingsForAction(const QString& action) const override {
         if (action == pressAction() || action == toggleAction()) return {QStringLiteral("Space")};
@@ -159,7 +158,9 @@ public:
         return QRect(edit()->mapToGlobal(QPoint(x, caret.top())),
                      QSize(metrics.horizontalAdvance(value[offset]), caret.height()));
     }
-    int offsetAtPoint(const QPoint& point) const override { return edit()->cursorPositionAt(edit()->mapFromGlobal(point)); }
+    int offsetAtPoint(const QPoint& point) const override {
+        return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
+    }
 
 protected:
     QString Value() const override { return edit()->text(); }
@@ -171,10 +172,8 @@ protected:
         return {caret, caret == start ? end : start};
     }
     void SetSelection(int anchor, int caret) override {
-        if (anchor == caret)
-            edit()->setCursorPosition(caret);
-        else
-            edit()->setSelection(anchor, caret - anchor);
+        if (anchor == caret) edit()->setCursorPosition(caret);
+        else edit()->setSelection(anchor, caret - anchor);
     }
 
 private:
@@ -324,7 +323,8 @@ void PrepareAccessible(ControlState& c) {
     // A tool listening while the widget was built may have been given Qt's
     // editable interface before it became read-only: drop that one.
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
-    if (iface && !dynamic_cast<DisplayAccessible*>(iface)) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+    if (iface && !dynamic_cast<DisplayAccessible*>(iface))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
 }
 
 void ApplyAccessibleText(DialogImpl* impl, ControlState& c) {
@@ -339,7 +339,8 @@ void ApplyAccessibleText(DialogImpl* impl, ControlState& c) {
     if (a && a->captionId != layouts::ID_STATIC) {
         if (ControlState* caption = Find(impl, a->captionId)) {
             name = NameOf(caption->text);
-            if (auto* label = qobject_cast<QLabel*>(caption->widget.data()); label && label->buddy() != w) label->setBuddy(w);
+            if (auto* label = qobject_cast<QLabel*>(caption->widget.data()); label && label->buddy() != w)
+                label->setBuddy(w);
         }
     }
     if (name.isEmpty()) name = Words(c.def->accessibleName);

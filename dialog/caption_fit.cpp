@@ -22,10 +22,8 @@ namespace dialog_qt {
 QFont DialogFont(const LayoutDef& layout) {
     QFont font;
     QStringList families{QString::fromLatin1(layout.fontFamily)};
-    if (layout.serifFont)
-        families << QStringLiteral("DejaVu Serif") << QStringLiteral("Liberation Serif");
-    else
-        families << QStringLiteral("DejaVu Sans") << QStringLiteral("Liberation Sans");
+    if (layout.serifFont) families << QStringLiteral("DejaVu Serif") << QStringLiteral("Liberation Serif");
+    else families << QStringLiteral("DejaVu Sans") << QStringLiteral("Liberation Sans");
     font.setFamilies(families);
     font.setStyleHint(layout.serifFont ? QFont::Serif : QFont::SansSerif);
     // Points at the 96 dpi of the layouts' design, rounded as the layouts expect.
@@ -48,9 +46,7 @@ BaseUnits UnitsOf(const QFont& font) {
 void FitBitEdit(OrvaneEdit* edit, int digits) {
     const QString zeros(digits, u'0');
     const QString ones(digits, u'1');
-    auto fits = [&] {
-        return std::max(EditTextNeed(edit, zeros), EditTextNeed(edit, ones)) <= edit->textRoom();
-    };
+    auto fits = [&] { return std::max(EditTextNeed(edit, zeros), EditTextNeed(edit, ones)) <= edit->textRoom(); };
     // Negative text margins hand the text the edit's blank padding (two
     // pixels on each side, kept clear of the frame line by one pixel).
     for (int margin = 0; margin >= -2; --margin) {
@@ -65,7 +61,8 @@ void FitBitEdit(OrvaneEdit* edit, int digits) {
     for (QWidget* other : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (other == edit || other->isHidden() || qobject_cast<QGroupBox*>(other)) continue;
         const QRect o = other->geometry();
-        if (o.top() <= r.bottom() && o.bottom() >= r.top() && o.left() > r.left()) right = std::min(right, o.left() - 2);
+        if (o.top() <= r.bottom() && o.bottom() >= r.top() && o.left() > r.left())
+            right = std::min(right, o.left() - 2);
     }
     const int width = std::min(r.width() + missing, right - r.x() + 1);
     if (width > r.width()) edit->resize(width, r.height());
@@ -149,7 +146,8 @@ public:
         for (std::size_t i = 0; i < boxes_.size(); ++i)
             if (!boxes_[i].frame && boxes_[i].visible) order.push_back(i);
         std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-            return std::pair(boxes_[a].layout.y(), boxes_[a].layout.x()) < std::pair(boxes_[b].layout.y(), boxes_[b].layout.x());
+            return std::pair(boxes_[a].layout.y(), boxes_[a].layout.x()) <
+                   std::pair(boxes_[b].layout.y(), boxes_[b].layout.x());
         });
         for (std::size_t i : order) Fit(i);
     }

@@ -29,17 +29,14 @@ void PullFromWidget(ControlState& c) {
         break;
     }
     case Kind::RadioButton:
-    case Kind::CheckBox:
-        c.checked = static_cast<QAbstractButton*>(w)->isChecked();
-        break;
+    case Kind::CheckBox: c.checked = static_cast<QAbstractButton*>(w)->isChecked(); break;
     case Kind::ListBox: {
         auto* list = static_cast<QListWidget*>(w);
         auto selected = list->selectionModel() ? list->selectionModel()->selectedRows() : QModelIndexList{};
         c.selection = selected.isEmpty() ? 0 : selected.first().row() + 1;
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -76,7 +73,8 @@ bool PushText(ControlState& c) {
         // Lines break at blanks only: a caption without one ("-->") stays on its line.
         const bool wrap = !(c.def->style & layouts::NO_WRAP) && text.contains(u' ');
         const QString shown = DisplayLineBreaks(text);
-        if (label->wordWrap() == wrap && label->text() == shown && w->property("windowsText").toByteArray() == raw) return false;
+        if (label->wordWrap() == wrap && label->text() == shown && w->property("windowsText").toByteArray() == raw)
+            return false;
         label->setWordWrap(wrap);
         label->setText(shown);
         w->setProperty("windowsText", raw);
@@ -88,8 +86,7 @@ bool PushText(ControlState& c) {
         group->setTitle(text);
         return true;
     }
-    case Kind::TextBox:
-        return static_cast<OrvaneTextBox*>(w)->ShowText(text);
+    case Kind::TextBox: return static_cast<OrvaneTextBox*>(w)->ShowText(text);
     case Kind::PushButton:
     case Kind::RadioButton:
     case Kind::CheckBox: {
@@ -99,8 +96,7 @@ bool PushText(ControlState& c) {
         button->setText(text);
         return true;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -140,7 +136,8 @@ void PushCheck(ControlState& c) {
 void UncheckGroup(DialogImpl* impl, const ControlState& checked) {
     if (checked.def->kind != Kind::RadioButton || checked.def->radioGroup == 0) return;
     for (auto& other : impl->controls)
-        if (&other != &checked && other.def->kind == Kind::RadioButton && other.def->radioGroup == checked.def->radioGroup)
+        if (&other != &checked && other.def->kind == Kind::RadioButton &&
+            other.def->radioGroup == checked.def->radioGroup)
             other.checked = false;
 }
 

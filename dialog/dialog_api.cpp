@@ -75,10 +75,8 @@ bool DIALOG_SET_CALLBACK(DIALOG& dlg, int id, DialogCallback routine, int event)
         default: return false;
         }
     }
-    if (routine)
-        c->callbacks[event] = routine;
-    else
-        c->callbacks.erase(event);
+    if (routine) c->callbacks[event] = routine;
+    else c->callbacks.erase(event);
     return true;
 }
 
@@ -256,8 +254,10 @@ bool DIALOG_SHOW_MODELESS(DIALOG& dlg, int showMode) {
     ProgramChange guard;
     SetInitialFocus(impl->window);
     switch (showMode) {
-    case 0: break;                                // created hidden
-    case 2: case 6: case 7: impl->window->showMinimized(); break;
+    case 0: break;  // created hidden
+    case 2:
+    case 6:
+    case 7: impl->window->showMinimized(); break;
     default:
         impl->window->show();
         RaiseAndActivate(impl->window);
@@ -309,7 +309,6 @@ void DIALOG_SET_BUTTON_IMAGE(DIALOG& dlg, int id, HICON icon) {
     c->image = icon;
     ApplyIcon(*c);
 }
-
 
 bool DIALOG_SET_SHORTCUT(DIALOG& dlg, int id, std::string_view keys) {
     DialogImpl* impl = ImplOf(dlg);

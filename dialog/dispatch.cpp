@@ -28,9 +28,7 @@ std::deque<PendingEvent> g_pending;
 
 }  // namespace
 
-bool Alive(const DialogImpl* impl) {
-    return impl && std::find(g_live.begin(), g_live.end(), impl) != g_live.end();
-}
+bool Alive(const DialogImpl* impl) { return impl && std::find(g_live.begin(), g_live.end(), impl) != g_live.end(); }
 
 ControlState* Find(DialogImpl* impl, int id) {
     if (!impl || id == layouts::ID_STATIC) return nullptr;
@@ -92,6 +90,5 @@ DialogImpl* CurrentOwner() {
         if (Alive(*it) && (*it)->window) return *it;
     return nullptr;
 }
-
 
 }  // namespace dialog_qt

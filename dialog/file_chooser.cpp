@@ -81,7 +81,8 @@ std::vector<NameFilter> FiltersOf(const std::string& list) {
         if (descEnd == std::string::npos) break;
         const std::size_t patEnd = list.find('\0', descEnd + 1);
         const std::string desc = list.substr(pos, descEnd - pos);
-        const std::string pattern = list.substr(descEnd + 1, (patEnd == std::string::npos ? list.size() : patEnd) - descEnd - 1);
+        const std::string pattern =
+            list.substr(descEnd + 1, (patEnd == std::string::npos ? list.size() : patEnd) - descEnd - 1);
         QStringList shownPatterns, appliedPatterns;
         for (const QString& one : FromWindows1252(pattern).split(u';', Qt::SkipEmptyParts)) {
             const QString p = one.trimmed();
@@ -117,8 +118,8 @@ const TypeComments& CommentsOf(const QMimeType& type) {
     static QHash<QString, TypeComments> known;
     if (const auto found = known.constFind(type.name()); found != known.constEnd()) return *found;
     TypeComments comments;
-    QFile file(QStandardPaths::locate(QStandardPaths::GenericDataLocation,
-                                      QStringLiteral("mime/%1.xml").arg(type.name())));
+    QFile file(
+        QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("mime/%1.xml").arg(type.name())));
     if (file.open(QIODevice::ReadOnly)) {
         QXmlStreamReader xml(&file);
         if (xml.readNextStartElement()) {
@@ -180,8 +181,7 @@ public:
                 return *known;
             }
             break;
-        case 3:
-            return LanguageLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+        case 3: return LanguageLocale().toString(files->lastModified(source), QLocale::ShortFormat);
         }
         return QIdentityProxyModel::data(index, role);
     }
@@ -244,8 +244,10 @@ public:
             if (index >= 1 && index <= filters.size()) selectNameFilter(applied[static_cast<int>(index - 1)]);
             // The types list shows the request's own patterns ("*.*"); the
             // chooser filters by position, with the patterns applied above.
-            if (auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo")); types && types->count() == applied.size())
-                for (int i = 0; i < types->count(); ++i) types->setItemText(i, filters[static_cast<std::size_t>(i)].shown);
+            if (auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+                types && types->count() == applied.size())
+                for (int i = 0; i < types->count(); ++i)
+                    types->setItemText(i, filters[static_cast<std::size_t>(i)].shown);
         }
         if (!request.lpstrDefExt.empty()) setDefaultSuffix(FromWindows1252(request.lpstrDefExt));
         const std::string offered(request.lpstrFile, strnlen(request.lpstrFile, request.nMaxFile));
@@ -298,8 +300,7 @@ protected:
                         platform::MB_YESNO | platform::MB_ICONEXCLAMATION, this) != platform::IDYES)
                 return;
         }
-        if (request_.confirmChoice && !request_.confirmChoice(ToWindows1252(path), path.toUtf8().toStdString()))
-            return;
+        if (request_.confirmChoice && !request_.confirmChoice(ToWindows1252(path), path.toUtf8().toStdString())) return;
         chosen_ = path;
         QFileDialog::accept();
     }

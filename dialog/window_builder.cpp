@@ -56,9 +56,7 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
         w = edit;
         break;
     }
-    case Kind::GroupBox:
-        w = new QGroupBox(window);
-        break;
+    case Kind::GroupBox: w = new QGroupBox(window); break;
     case Kind::TextBox: {
         auto* box = new OrvaneTextBox(window);
         box->setReadOnly(true);
@@ -79,10 +77,8 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
         QObject::connect(button, &QPushButton::clicked, button, [window, id]() {
             DialogImpl* impl = window->impl;
             if (!impl || g_programChange > 0) return;
-            if (CallbackFor(impl, id, EVENT_CLICKED))
-                Dispatch(impl, id, EVENT_CLICKED);
-            else
-                CloseDialog(impl, id);
+            if (CallbackFor(impl, id, EVENT_CLICKED)) Dispatch(impl, id, EVENT_CLICKED);
+            else CloseDialog(impl, id);
         });
         w = button;
         break;
@@ -123,31 +119,29 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
             if (c.def->style & layouts::NOTIFY) Dispatch(impl, c.def->id, EVENT_SELCHANGE);
         });
         list->viewport()->installEventFilter(new PressWatcher(changedSincePress, list));
-        QObject::connect(list, &QListWidget::clicked, list, [window, index, changedSincePress](const QModelIndex& clicked) {
-            DialogImpl* impl = window->impl;
-            if (!impl || g_programChange > 0 || *changedSincePress) return;
-            ControlState& c = impl->controls[index];
-            PullFromWidget(c);
-            if (clicked.row() + 1 == c.selection && (c.def->style & layouts::NOTIFY))
-                Dispatch(impl, c.def->id, EVENT_SELCHANGE);
-        });
+        QObject::connect(list, &QListWidget::clicked, list,
+                         [window, index, changedSincePress](const QModelIndex& clicked) {
+                             DialogImpl* impl = window->impl;
+                             if (!impl || g_programChange > 0 || *changedSincePress) return;
+                             ControlState& c = impl->controls[index];
+                             PullFromWidget(c);
+                             if (clicked.row() + 1 == c.selection && (c.def->style & layouts::NOTIFY))
+                                 Dispatch(impl, c.def->id, EVENT_SELCHANGE);
+                         });
         w = list;
         break;
     }
-    case Kind::IconPicture:
-        w = new Picture(d.image, QSize(64, 64), window);
-        break;
-    case Kind::BitmapPicture:
-        w = new Picture(d.image, QSize(132, 50), window);
-        break;
+    case Kind::IconPicture: w = new Picture(d.image, QSize(64, 64), window); break;
+    case Kind::BitmapPicture: w = new Picture(d.image, QSize(132, 50), window); break;
     }
     w->setObjectName(QString::fromLatin1(d.name));
     w->setGeometry(u.px(d.x), u.py(d.y), u.px(d.w), u.py(d.h));
     if (d.kind == Kind::TextBox) static_cast<OrvaneTextBox*>(w)->FitWholeLines();
     w->setProperty("layoutGeometry", w->geometry());
     if (auto* button = qobject_cast<QPushButton*>(w)) {
-        const bool hasDefault = std::any_of(impl->controls.begin(), impl->controls.end(),
-                                            [](const ControlState& s) { return s.def->style & layouts::DEFAULT_BUTTON; });
+        const bool hasDefault = std::any_of(impl->controls.begin(), impl->controls.end(), [](const ControlState& s) {
+            return s.def->style & layouts::DEFAULT_BUTTON;
+        });
         // Without a default button, Enter presses nothing.
         button->setAutoDefault(hasDefault);
         button->setDefault(d.style & layouts::DEFAULT_BUTTON);
@@ -178,8 +172,8 @@ void ApplyShortcut(ControlState& c) {
     if (!button) return;
     for (QShortcut* old : button->findChildren<QShortcut*>(QString(), Qt::FindDirectChildrenOnly)) delete old;
     if (c.shortcut.empty()) return;
-    auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(c.shortcut.data(), static_cast<qsizetype>(c.shortcut.size()))),
-                                   button);
+    auto* shortcut = new QShortcut(
+        QKeySequence(QString::fromLatin1(c.shortcut.data(), static_cast<qsizetype>(c.shortcut.size()))), button);
     shortcut->setContext(Qt::WindowShortcut);
     QObject::connect(shortcut, &QShortcut::activated, button, [button]() {
         if (button->isEnabled() && button->isVisible()) button->click();
@@ -277,10 +271,8 @@ void CloseDialog(DialogImpl* impl, int code) {
 
 void CancelRequested(DialogImpl* impl) {
     if (g_programChange > 0) return;
-    if (CallbackFor(impl, IDCANCEL, EVENT_CLICKED))
-        Dispatch(impl, IDCANCEL, EVENT_CLICKED);
-    else
-        CloseDialog(impl, IDCANCEL);
+    if (CallbackFor(impl, IDCANCEL, EVENT_CLICKED)) Dispatch(impl, IDCANCEL, EVENT_CLICKED);
+    else CloseDialog(impl, IDCANCEL);
 }
 
 // A new window starts with the focus on its first control that takes the Tab

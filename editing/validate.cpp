@@ -18,13 +18,11 @@ constexpr const char* kExcessBitText = "1 Bit in Excess !\n(The last bit is bein
 constexpr const char* kErrorCaption = "Error";
 
 void ShowInvalidBit() {
-    platform::MessageBoxA(nullptr, kInvalidBitText, kErrorCaption,
-                          platform::MB_OK | platform::MB_ICONEXCLAMATION);
+    platform::MessageBoxA(nullptr, kInvalidBitText, kErrorCaption, platform::MB_OK | platform::MB_ICONEXCLAMATION);
 }
 
 void ShowExcessBit() {
-    platform::MessageBoxA(nullptr, kExcessBitText, kErrorCaption,
-                          platform::MB_OK | platform::MB_ICONERROR);
+    platform::MessageBoxA(nullptr, kExcessBitText, kErrorCaption, platform::MB_OK | platform::MB_ICONERROR);
 }
 
 // One field: its control, its width n, and how many leading characters of

@@ -37,8 +37,7 @@ bool ALLBITS_ONE(int n, std::string_view text) { return AllBits(n, text, '1'); }
 bool ALLZERO_EXCEPT_LAST(int n, std::string_view text) { return AllBits(n - 1, text, '0'); }
 bool ALLONE_EXCEPT_LAST(int n, std::string_view text) { return AllBits(n - 1, text, '1'); }
 
-void ISNONNUMBER(int exponentWidth, int fractionWidth, std::string_view exponent,
-                 std::string_view fraction) {
+void ISNONNUMBER(int exponentWidth, int fractionWidth, std::string_view exponent, std::string_view fraction) {
     using namespace COMUN;
     const bool zE = ALLBITS_ZERO(exponentWidth, exponent);
     const bool oE = ALLBITS_ONE(exponentWidth, exponent);

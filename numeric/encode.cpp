@@ -23,9 +23,7 @@ bool StartsWithOneOf(const std::string& text, std::initializer_list<const char*>
     return false;
 }
 
-void ShowInvalidValue() {
-    platform::MessageBoxA(nullptr, "Invalid Value", "Error", platform::MB_ICONEXCLAMATION);
-}
+void ShowInvalidValue() { platform::MessageBoxA(nullptr, "Invalid Value", "Error", platform::MB_ICONEXCLAMATION); }
 
 }  // namespace
 
@@ -49,12 +47,9 @@ void SETEDITSFORINFINITY_NAN(DIALOG& dlg, int, int) {
     const std::string& fill = inf ? STR_0 : STR_1;
     for (const FieldEdit& field : row->Fields()) {
         const auto width = static_cast<std::size_t>(field.width);
-        if (field.first == 0)
-            DIALOG_SET_TEXT(dlg, field.id, std::string(1, inf ? INF_SIGN : NAN_SIGN));
-        else if (field.first == 1)
-            DIALOG_SET_TEXT(dlg, field.id, std::string(width, '1'));
-        else
-            DIALOG_SET_TEXT(dlg, field.id, std::string_view(fill).substr(0, width));
+        if (field.first == 0) DIALOG_SET_TEXT(dlg, field.id, std::string(1, inf ? INF_SIGN : NAN_SIGN));
+        else if (field.first == 1) DIALOG_SET_TEXT(dlg, field.id, std::string(width, '1'));
+        else DIALOG_SET_TEXT(dlg, field.id, std::string_view(fill).substr(0, width));
     }
 }
 
@@ -72,10 +67,8 @@ bool BITSFROMVALUE(DIALOG& dlg, int, int) {
     }
     if (status == ieee::ReadStatus::Value) SET_STORED_PATTERN(row->kind, bits);
     const ieee::uint128 stored = STORED_PATTERN(row->kind);
-    if (status == ieee::ReadStatus::Value)
-        REMEMBER_TYPED_NUMBER(row->kind, stored);
-    else
-        FORGET_TYPED_NUMBER();
+    if (status == ieee::ReadStatus::Value) REMEMBER_TYPED_NUMBER(row->kind, stored);
+    else FORGET_TYPED_NUMBER();
     std::string* whole = WHOLE_BIT_STRING(row->kind);
     *whole = ieee::BitString(*row->info, stored);
     WRITE_ROW_BITS(dlg, *row, *whole);

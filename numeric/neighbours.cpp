@@ -77,12 +77,10 @@ void SUB_NEAR(DIALOG& dlg, int, int) {
     } else {
         // The sign, all exponent bits, the last 16 fraction bits.
         Store(display, Piece(cx, 1, 1) + "_" + Piece(cx, 2, exponentEnd) + "_..." + Piece(cx, bits - 15, bits));
-        if (up)
-            captions = {"Nearest > X; Semnificand: ultimii 16 biti", "Nearest > X; Significand: last 16 bits"};
+        if (up) captions = {"Nearest > X; Semnificand: ultimii 16 biti", "Nearest > X; Significand: last 16 bits"};
         else if (f.kind == ieee::KIND_BINARY64)
             captions = {"Nearest < X, Semnificand: ultimii 16 biti", "Nearest < X, Significand: last 16 bits"};
-        else
-            captions = {"Nearest < X; Semnificand: ultimii 16 biti", "Nearest < X; Significand: last 16 bits"};
+        else captions = {"Nearest < X; Semnificand: ultimii 16 biti", "Nearest < X; Significand: last 16 bits"};
     }
     DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, display);
 

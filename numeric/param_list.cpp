@@ -21,9 +21,7 @@
 namespace {
 
 // Entry LANG of a two-language pair (Romanian first).
-const char* ByLanguage(const char* romanian, const char* english) {
-    return COMUN::LANG == 2 ? english : romanian;
-}
+const char* ByLanguage(const char* romanian, const char* english) { return COMUN::LANG == 2 ? english : romanian; }
 
 // The whole bit string of the pattern the row's fields hold, read as every
 // other display of the datum reads it.
@@ -47,22 +45,22 @@ void SUB_LIST(DIALOG& dlg, int id, int event) {
     COMUN::PARAM_INDEX = selected;
 
     switch (COMUN::PARAM_INDEX) {
-        case 1: SUB_EXPONENT(dlg, id, event); break;
-        case 2: SUB_FRACTION(dlg, id, event); break;
-        case 3: SUB_ULP(dlg, id, event); break;
-        case 4:
-        case 5:
-            DIALOG_SET_LOGICAL(dlg, IDC_BINARY_NEIGHBOURS, true, INDEX_ENABLE);
-            SUB_NEAR(dlg, id, event);
-            break;
-        case 6: {
-            const ieee::FormatInfo* format = ieee::FormatFor(COMUN::FORMAT_KIND);
-            const char* text = format != nullptr ? format->epsilonText : "Epsilon = ULP(1.0).";
-            DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, text);
-            DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, "Epsilon");
-            break;
-        }
-        default: break;
+    case 1: SUB_EXPONENT(dlg, id, event); break;
+    case 2: SUB_FRACTION(dlg, id, event); break;
+    case 3: SUB_ULP(dlg, id, event); break;
+    case 4:
+    case 5:
+        DIALOG_SET_LOGICAL(dlg, IDC_BINARY_NEIGHBOURS, true, INDEX_ENABLE);
+        SUB_NEAR(dlg, id, event);
+        break;
+    case 6: {
+        const ieee::FormatInfo* format = ieee::FormatFor(COMUN::FORMAT_KIND);
+        const char* text = format != nullptr ? format->epsilonText : "Epsilon = ULP(1.0).";
+        DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, text);
+        DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, "Epsilon");
+        break;
+    }
+    default: break;
     }
 }
 
@@ -71,10 +69,8 @@ void SUB_EXPONENT(DIALOG& dlg, int, int) {
     if (row == nullptr) return;
     const ieee::FormatInfo* format = row->info;
 
-    const std::string exponentField =
-        RowBitString(dlg, *row).substr(1, static_cast<std::size_t>(format->exponentBits));
-    const int e = ieee::RepresentationExponent(format->kind, exponentField,
-                                               COMUN::IS_ZERO || COMUN::IS_SUBNORMAL);
+    const std::string exponentField = RowBitString(dlg, *row).substr(1, static_cast<std::size_t>(format->exponentBits));
+    const int e = ieee::RepresentationExponent(format->kind, exponentField, COMUN::IS_ZERO || COMUN::IS_SUBNORMAL);
     DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, std::to_string(e));
 
     std::string caption = ByLanguage("Exponentul reprezentarii", "Representation Exponent");

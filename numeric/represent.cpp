@@ -97,25 +97,16 @@ bool READ_VALUE_FIELD(DIALOG& dlg, int id, int event) {
 
 void SUB_REPRESENT(DIALOG& dlg, int id, int event) {
     switch (id) {
-        case IDC_VALUE:
-            TypedValue(dlg, id, event);
-            return;
-        case IDC_ZEROS:
-        case IDC_ONES:
-        case IDC_INVERT:
-            BULK_BUTTON(dlg, id, event);
-            return;
-        case IDC_LANG_RO:
-        case IDC_LANG_EN:
-            LANGUAGE_SWITCH(dlg, id, event);
-            return;
-        default:
-            break;
+    case IDC_VALUE: TypedValue(dlg, id, event); return;
+    case IDC_ZEROS:
+    case IDC_ONES:
+    case IDC_INVERT: BULK_BUTTON(dlg, id, event); return;
+    case IDC_LANG_RO:
+    case IDC_LANG_EN: LANGUAGE_SWITCH(dlg, id, event); return;
+    default: break;
     }
     const FormatRow* row = RowOfControl(id);
     if (row == nullptr) return;
-    if (row->radio == id)
-        FORMAT_CLICK(dlg, id, event);
-    else
-        EditedBits(dlg, id, event, *row);
+    if (row->radio == id) FORMAT_CLICK(dlg, id, event);
+    else EditedBits(dlg, id, event, *row);
 }

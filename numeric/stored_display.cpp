@@ -42,7 +42,8 @@ std::string SpecialValueText(const ieee::FormatInfo& f, ieee::uint128 bits) {
     if (ieee::IsInfinityPattern(f, bits))
         return negative ? ByLanguage("-Infinit", "-Infinity") : ByLanguage("+Infinit", "+Infinity");
     const ieee::NaNDetails nan = ieee::NaNDetailsOf(f, bits);
-    std::string text = nan.quiet ? ByLanguage("NaN linistit", "Quiet NaN") : ByLanguage("NaN semnalizator", "Signalling NaN");
+    std::string text =
+        nan.quiet ? ByLanguage("NaN linistit", "Quiet NaN") : ByLanguage("NaN semnalizator", "Signalling NaN");
     text += ByLanguage(", semn ", ", sign ");
     text += negative ? "-" : "+";
     text += ByLanguage(", sarcina utila 0x", ", payload 0x");
@@ -149,18 +150,16 @@ void HEX_EDITED(DIALOG& dlg, int id, int event) {
     DIALOG_GET_TEXT(dlg, IDC_HEX, text);
 
     ieee::uint128 pattern = 0;
-    const ieee::HexStatus status = length > kLongestHexText ? ieee::HexStatus::TooManyDigits
-                                                            : ieee::ReadHexWord(*row->info, text, pattern);
+    const ieee::HexStatus status =
+        length > kLongestHexText ? ieee::HexStatus::TooManyDigits : ieee::ReadHexWord(*row->info, text, pattern);
     switch (status) {
-    case ieee::HexStatus::Empty:
-        return;  // nothing to read yet (the user cleared the field to type a word)
+    case ieee::HexStatus::Empty: return;  // nothing to read yet (the user cleared the field to type a word)
     case ieee::HexStatus::BadCharacter:
     case ieee::HexStatus::TooManyDigits:
         ShowHexError(*row->info, status);
         DIALOG_SET_TEXT(dlg, IDC_HEX, COMUN::HEX_ACCEPTED);
         return;
-    case ieee::HexStatus::Ok:
-        break;
+    case ieee::HexStatus::Ok: break;
     }
     COMUN::HEX_ACCEPTED = text;
     TakeNewPattern(dlg, id, event, *row, pattern, false);
@@ -176,8 +175,8 @@ void STEP_CLICK(DIALOG& dlg, int id, int event) {
     const ieee::uint128 pattern = READ_ROW_PATTERN(dlg, *row);
     // A NaN has no neighbours; nextUp of +Infinity (nextDown of -Infinity) is itself.
     if (ieee::IsNaNPattern(*row->info, pattern)) return;
-    const ieee::uint128 next = id == IDC_STEP_UP ? ieee::NextUpPattern(*row->info, pattern)
-                                                 : ieee::NextDownPattern(*row->info, pattern);
+    const ieee::uint128 next =
+        id == IDC_STEP_UP ? ieee::NextUpPattern(*row->info, pattern) : ieee::NextDownPattern(*row->info, pattern);
     if (next == pattern) return;
     TakeNewPattern(dlg, id, event, *row, next, true);
 }

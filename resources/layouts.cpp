@@ -296,10 +296,8 @@ TabOrder TabOrderOf(int layoutId) {
 }
 
 void WithholdLayout(int id, bool withheld) {
-    if (withheld)
-        Withheld().insert(id);
-    else
-        Withheld().erase(id);
+    if (withheld) Withheld().insert(id);
+    else Withheld().erase(id);
 }
 
 }  // namespace layouts

@@ -9,7 +9,18 @@ namespace layouts {
 
 // TextBox: a read-only text of several lines that wraps anywhere and scrolls,
 // written only by the program, selectable and copyable by the user.
-enum class Kind { Static, Edit, GroupBox, PushButton, RadioButton, CheckBox, ListBox, IconPicture, BitmapPicture, TextBox };
+enum class Kind {
+    Static,
+    Edit,
+    GroupBox,
+    PushButton,
+    RadioButton,
+    CheckBox,
+    ListBox,
+    IconPicture,
+    BitmapPicture,
+    TextBox
+};
 
 // Control styles (bit flags).
 enum : unsigned {
@@ -31,7 +42,7 @@ enum : unsigned {
 // Layout (window) flags.
 enum : unsigned {
     MODELESS = 1u << 0,
-    APP_WINDOW = 1u << 1,    // the application window: shown in the task bar
+    APP_WINDOW = 1u << 1,  // the application window: shown in the task bar
     MINIMIZE_BOX = 1u << 2,
     CENTERED = 1u << 3,
 };
@@ -40,15 +51,15 @@ constexpr int ID_STATIC = -1;  // controls that the program never addresses
 
 struct ControlDef {
     int id;
-    const char* name;        // control name; also the widget's objectName
+    const char* name;  // control name; also the widget's objectName
     Kind kind;
-    const char* caption;     // Windows-1252 text ("" for none)
-    int x, y, w, h;          // dialog units
+    const char* caption;  // Windows-1252 text ("" for none)
+    int x, y, w, h;       // dialog units
     unsigned style;
-    int radioGroup;          // radios with the same nonzero number are exclusive
+    int radioGroup;              // radios with the same nonzero number are exclusive
     const char* accessibleName;  // for controls without a caption of their own
-    int image;               // resource id of a picture control (0 = none)
-    int fitDigits;           // bit edits: number of digits that must be visible at once
+    int image;                   // resource id of a picture control (0 = none)
+    int fitDigits;               // bit edits: number of digits that must be visible at once
 };
 
 struct LayoutDef {
@@ -57,8 +68,8 @@ struct LayoutDef {
     const char* title;
     const char* fontFamily;
     int fontPoints;
-    bool serifFont;          // fall back to a serif font when the family is absent
-    int x, y, w, h;          // dialog units
+    bool serifFont;  // fall back to a serif font when the family is absent
+    int x, y, w, h;  // dialog units
     unsigned flags;
     const ControlDef* controls;
     std::size_t count;

@@ -41,7 +41,8 @@ public:
     IgnoreWriteSignals& operator=(const IgnoreWriteSignals&) = delete;
 
 private:
-    struct sigaction pipe_ {}, fileSize_ {};
+    struct sigaction pipe_ {
+    }, fileSize_{};
 };
 
 // Writes all of `content` to `fd` (at `offset`, or at the file position when
@@ -189,8 +190,7 @@ ReplaceOutcome WriteReplacing(const std::string& target, const struct stat* exis
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = folder + "/.orvane-save-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) +
-                    ".tmp";
+        temporary = folder + "/.orvane-save-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
@@ -258,9 +258,9 @@ ReplaceOutcome WriteReplacing(const std::string& target, const struct stat* exis
 struct Examined {
     enum class Kind { kNew, kReplace, kDevice, kRefused };
     Kind kind = Kind::kRefused;
-    std::string target;     // the file a link names, or the path itself
-    struct stat info {};    // kReplace: the existing file's status
-    std::string reason;     // kRefused: why
+    std::string target;   // the file a link names, or the path itself
+    struct stat info {};  // kReplace: the existing file's status
+    std::string reason;   // kRefused: why
 };
 
 Examined Examine(const std::string& path, int lang) {
@@ -276,7 +276,8 @@ Examined Examine(const std::string& path, int lang) {
     bool exists = ::lstat(path.c_str(), &found.info) == 0;
     if (exists && S_ISLNK(found.info.st_mode)) {
         char* resolved = ::realpath(path.c_str(), nullptr);
-        if (resolved == nullptr) return refuse(errno == ENOENT ? Pick(kDanglingLink, lang) : ReasonFromErrno(errno, lang));
+        if (resolved == nullptr)
+            return refuse(errno == ENOENT ? Pick(kDanglingLink, lang) : ReasonFromErrno(errno, lang));
         found.target = resolved;
         std::free(resolved);
         exists = ::stat(found.target.c_str(), &found.info) == 0;
@@ -309,19 +310,18 @@ FileWriteResult WriteUserFile(const std::string& path, std::string_view content,
     const Examined found = Examine(path, lang);
     std::string reason;
     switch (found.kind) {
-        case Examined::Kind::kRefused: return Failed(found.reason);
-        case Examined::Kind::kDevice: return WriteToDevice(found.target, content, lang);
-        case Examined::Kind::kNew:
-            return WriteReplacing(found.target, nullptr, content, reason, lang) == ReplaceOutcome::kDone
-                       ? Written()
-                       : Failed(reason);
-        case Examined::Kind::kReplace: break;
+    case Examined::Kind::kRefused: return Failed(found.reason);
+    case Examined::Kind::kDevice: return WriteToDevice(found.target, content, lang);
+    case Examined::Kind::kNew:
+        return WriteReplacing(found.target, nullptr, content, reason, lang) == ReplaceOutcome::kDone ? Written()
+                                                                                                     : Failed(reason);
+    case Examined::Kind::kReplace: break;
     }
     if (confirmReplace && !confirmReplace()) return {FileWriteResult::Status::kDeclined, {}};
     switch (WriteReplacing(found.target, &found.info, content, reason, lang)) {
-        case ReplaceOutcome::kDone: return Written();
-        case ReplaceOutcome::kFailed: return Failed(reason);
-        case ReplaceOutcome::kRewriteInPlace: break;
+    case ReplaceOutcome::kDone: return Written();
+    case ReplaceOutcome::kFailed: return Failed(reason);
+    case ReplaceOutcome::kRewriteInPlace: break;
     }
     return RewriteInPlace(found.target, content, lang);
 }

@@ -57,4 +57,3 @@ std::string SummaryFileContent(int lang) {
     }
     return content;
 }
-

@@ -70,8 +70,8 @@ bool ConfirmInChooser(std::string_view shown, const std::string& fileSystemName)
 bool SaveSummary(const std::string& path, std::string_view content) {
     const std::string name = path.empty() ? std::string() : platform::FileSystemPath(path);
     const bool agreed = !path.empty() && ReplaceAgreedInChooser() == path;
-    const FileWriteResult result =
-        WriteUserFile(name, content, [&path, agreed] { return agreed || ConfirmReplace(path); }, COMUN::LANG);
+    const FileWriteResult result = WriteUserFile(
+        name, content, [&path, agreed] { return agreed || ConfirmReplace(path); }, COMUN::LANG);
     if (result.status == FileWriteResult::Status::kFailed) ShowFailure(path, result.reason);
     return result.status == FileWriteResult::Status::kWritten;
 }

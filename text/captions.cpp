@@ -77,9 +77,8 @@ struct SummaryText {
 
 constexpr std::array<std::array<SummaryText, 2>, 7> kSummaryTexts{{
     {{
-        {{"Datele reprezentabile intr-un format in virgula flotanta (Date FP), sunt:",
-          "- Numere Finite:", "1) Numere normale (normalizate)", "2) Numere subnormale (denormalizate)",
-          "3) Zero cu semn"},
+        {{"Datele reprezentabile intr-un format in virgula flotanta (Date FP), sunt:", "- Numere Finite:",
+          "1) Numere normale (normalizate)", "2) Numere subnormale (denormalizate)", "3) Zero cu semn"},
          5},
         {{"Data representable in a floating-point format (Floating-Point Data) are:", "- Finite Numbers:",
           "1) Normal numbers (normalized)", "2) Subnormal numbers (denormalized)", "3) Signed Zero"},
@@ -125,8 +124,7 @@ constexpr std::array<std::array<SummaryText, 2>, 7> kSummaryTexts{{
         {{"- Infinit cu semn:  Camp semnificand  = 00 ... 0",
           "- Not-a-Number:     Camp semnificand diferit de: 00 ... 0"},
          2},
-        {{"- Signed Infinity:  Significand Field = 00 ... 0", "- Not-a-Number: Significand Field is not 00 ... 0"},
-         2},
+        {{"- Signed Infinity:  Significand Field = 00 ... 0", "- Not-a-Number: Significand Field is not 00 ... 0"}, 2},
     }},
 }};
 
@@ -137,8 +135,7 @@ constexpr std::array<std::string_view, 2> kSignificandWord{"Semnificand", "Signi
 
 // Place-holder texts of the binary64 fraction field while it shows no bits.
 constexpr std::array<std::string_view, 2> kFraction64Placeholder{
-    "                         Semnificand (Fractia)",
-    "                         Trailing Significand (Fraction)"};
+    "                         Semnificand (Fractia)", "                         Trailing Significand (Fraction)"};
 // The word that starts the other language's place-holder (after its blanks).
 constexpr std::array<std::string_view, 2> kOtherPlaceholderStart{"Trailing", "Semnificand"};
 

@@ -10,7 +10,8 @@ packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev
           libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev libgmp-dev
           fonts-dejavu-core xvfb xauth xdotool locales
           qt6-tools-dev qt6-l10n-tools
-          desktop-file-utils appstream dpkg-dev file groff-base lintian)
+          desktop-file-utils appstream dpkg-dev file groff-base
+          clang-format lintian)
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 missing=()

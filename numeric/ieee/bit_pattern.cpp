@@ -87,12 +87,10 @@ float SixteenBitValue(const FormatInfo& f, uint128 bits) {
     float magnitude;
     if (stored == f.maxStored())
         magnitude = fraction == 0 ? FloatFromBits(0x7F800000u) : FloatFromBits(0x7FC00000u | fraction);
-    else if (stored == 0)
-        magnitude = std::ldexp(static_cast<float>(fraction), f.emin - f.fractionBits);
+    else if (stored == 0) magnitude = std::ldexp(static_cast<float>(fraction), f.emin - f.fractionBits);
     else
         magnitude = std::ldexp(static_cast<float>(fraction | (1u << f.fractionBits)), stored - f.bias - f.fractionBits);
     return IsNegative(f, b) ? -magnitude : magnitude;
 }
-
 
 }  // namespace ieee

@@ -201,12 +201,11 @@ ConversionError ConversionErrorOf(const FormatInfo& f, const TypedDecimal& typed
         mpz_mul_2exp(numerator.get(), numerator.get(), static_cast<mp_bitcnt_t>(-c));
         shift = w;
     } else {
-        if (w >= c)
-            mpz_mul_2exp(numerator.get(), numerator.get(), static_cast<mp_bitcnt_t>(w - c));
-        else
-            mpz_mul_2exp(denominator.get(), denominator.get(), static_cast<mp_bitcnt_t>(c - w));
+        if (w >= c) mpz_mul_2exp(numerator.get(), numerator.get(), static_cast<mp_bitcnt_t>(w - c));
+        else mpz_mul_2exp(denominator.get(), denominator.get(), static_cast<mp_bitcnt_t>(c - w));
         mpz_ui_pow_ui(power.get(), 5, static_cast<unsigned long>(w >= 0 ? w : -w));
-        mpz_mul(w >= 0 ? numerator.get() : denominator.get(), w >= 0 ? numerator.get() : denominator.get(), power.get());
+        mpz_mul(w >= 0 ? numerator.get() : denominator.get(), w >= 0 ? numerator.get() : denominator.get(),
+                power.get());
     }
     out.ulps = ThreeDigits(negative, numerator.get(), denominator.get(), shift, false);
 

@@ -64,9 +64,9 @@ struct Scan {
     ReadStatus status = ReadStatus::Invalid;
     Kind kind = Kind::Finite;
     bool negative = false;
-    std::string_view mantissa;      // digits with at most one point
-    int64_t digitsBeforePoint = 0;  // all digits when there is no point
-    int64_t typedExponent = 0;      // saturated at kExponentCap
+    std::string_view mantissa;       // digits with at most one point
+    int64_t digitsBeforePoint = 0;   // all digits when there is no point
+    int64_t typedExponent = 0;       // saturated at kExponentCap
     bool exponentSaturated = false;  // the typed exponent was beyond kExponentCap
     // The number as typed, when std::from_chars reads that spelling itself
     // (digits, point, no exponent or an 'e'/'E' one of a few digits).
@@ -79,8 +79,8 @@ struct Significance {
     bool zero = true;              // no non-zero digit
     int64_t firstSignificant = 0;  // digit index (point not counted)
     int64_t lastSignificant = 0;
-    int64_t exponent = 0;  // decimal exponent of the last significant digit
-    int64_t leading = 0;   // decimal exponent of the first significant digit
+    int64_t exponent = 0;    // decimal exponent of the last significant digit
+    int64_t leading = 0;     // decimal exponent of the first significant digit
     bool overflow = false;   // magnitude certainly beyond every format
     bool underflow = false;  // magnitude certainly rounds to zero in every format
 };
@@ -149,10 +149,8 @@ Scan Check(std::string_view text) {
         const size_t expStart = i;
         int64_t exponent = 0;
         for (; i < n && IsDigit(text[i]); ++i) {
-            if (exponent < kExponentCap)
-                exponent = exponent * 10 + (text[i] - '0');
-            else
-                s.exponentSaturated = true;
+            if (exponent < kExponentCap) exponent = exponent * 10 + (text[i] - '0');
+            else s.exponentSaturated = true;
         }
         if (exponent > kExponentCap) {
             exponent = kExponentCap;
@@ -362,10 +360,8 @@ ReadStatus Read(std::string_view text, T& x) {
     }
     T magnitude{};
     ReadStatus status;
-    if constexpr (std::is_same_v<T, __float128>)
-        status = ConvertQuad(s, magnitude);
-    else
-        status = ConvertCharconv(s, magnitude);
+    if constexpr (std::is_same_v<T, __float128>) status = ConvertQuad(s, magnitude);
+    else status = ConvertCharconv(s, magnitude);
     if (status != ReadStatus::Value) return status;
     x = L::From(sign | Bits(magnitude));
     return ReadStatus::Value;

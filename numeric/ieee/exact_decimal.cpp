@@ -32,7 +32,8 @@ BinaryValue Decompose(const FormatInfo& f, uint128 bits) {
         return v;
     }
     const uint64_t low = static_cast<uint64_t>(v.significand);
-    const int zeros = low != 0 ? __builtin_ctzll(low) : 64 + __builtin_ctzll(static_cast<uint64_t>(v.significand >> 64));
+    const int zeros =
+        low != 0 ? __builtin_ctzll(low) : 64 + __builtin_ctzll(static_cast<uint64_t>(v.significand >> 64));
     v.significand >>= zeros;
     v.exponent += zeros;
     return v;

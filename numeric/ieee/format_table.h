@@ -17,23 +17,23 @@ constexpr int KIND_BINARY64 = 8;
 constexpr int KIND_BINARY128 = 16;
 
 struct FormatInfo {
-    int kind;            // 2, 3, 4, 8, 16
-    int bits;            // 16, 16, 32, 64, 128
-    int exponentBits;    // 5, 8, 8, 11, 15
-    int fractionBits;    // 10, 7, 23, 52, 112
-    int precision;       // fractionBits + 1 (hidden bit included)
-    int bias;            // 2^(exponentBits - 1) - 1
-    int emin;            // 1 - bias
-    int emax;            // bias
-    int sciDigits;       // significant digits of the scientific form: 5, 4, 8, 17, 34
-    int sciWidth;        // field width of the scientific form: 12, 11, 15, 25, 42
-    int sciExpDigits;    // minimum exponent digits: 2, 2, 2, 2, 3
-    char sciLetter;      // 'E', 'E', 'E', 'D', 'D'
-    int sigDigits;       // significand digits after the point: 4, 3, 7, 15, 33
-    int sigWidth;        // significand field width: 10, 9, 14, 22, 41
-    const char* name;        // "binary16", "bfloat16", "binary32", ...
-    const char* classLabel;  // what "Real(...)" of the class name shows: "2", "bf16", "4", "8", "16"
-    const char* epsilonText; // the epsilon entry of the parameter list
+    int kind;                 // 2, 3, 4, 8, 16
+    int bits;                 // 16, 16, 32, 64, 128
+    int exponentBits;         // 5, 8, 8, 11, 15
+    int fractionBits;         // 10, 7, 23, 52, 112
+    int precision;            // fractionBits + 1 (hidden bit included)
+    int bias;                 // 2^(exponentBits - 1) - 1
+    int emin;                 // 1 - bias
+    int emax;                 // bias
+    int sciDigits;            // significant digits of the scientific form: 5, 4, 8, 17, 34
+    int sciWidth;             // field width of the scientific form: 12, 11, 15, 25, 42
+    int sciExpDigits;         // minimum exponent digits: 2, 2, 2, 2, 3
+    char sciLetter;           // 'E', 'E', 'E', 'D', 'D'
+    int sigDigits;            // significand digits after the point: 4, 3, 7, 15, 33
+    int sigWidth;             // significand field width: 10, 9, 14, 22, 41
+    const char* name;         // "binary16", "bfloat16", "binary32", ...
+    const char* classLabel;   // what "Real(...)" of the class name shows: "2", "bf16", "4", "8", "16"
+    const char* epsilonText;  // the epsilon entry of the parameter list
 
     // Masks of the pattern, kept in the low `bits` bits of a uint128.
     constexpr uint128 signBit() const { return uint128(1) << (bits - 1); }

@@ -105,8 +105,8 @@ std::string ScientificText(const FormatInfo& f, uint128 bits, bool plusSign) {
     if (IsInfinityPattern(f, bits)) return negative ? "-Infinity" : "Infinity";
     const uint128 mag = Magnitude(f, bits);
     char buf[64];
-    return Assemble(CharconvDigits(buf, SixteenBitValue(f, mag), f.sciDigits - 1), Prefix(negative && mag != 0, plusSign),
-                    f.sciLetter, f.sciExpDigits);
+    return Assemble(CharconvDigits(buf, SixteenBitValue(f, mag), f.sciDigits - 1),
+                    Prefix(negative && mag != 0, plusSign), f.sciLetter, f.sciExpDigits);
 }
 
 std::string SignificandText(int formatKind, std::string_view fraction, bool hiddenOne) {

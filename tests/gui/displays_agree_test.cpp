@@ -62,12 +62,9 @@ TEST_F(DisplaysAgree, AShortFieldIsItsNumberInItsOwnPlace) {
         std::vector<std::string> full;
         for (const FieldEdit& field : row.Fields()) {
             const auto width = static_cast<std::size_t>(field.width);
-            if (field.first == 0)
-                full.push_back("1");
-            else if (field.first == 1)
-                full.push_back("0" + std::string(width - 1, '1'));
-            else
-                full.push_back("01" + std::string(width - 3, '0') + "1");
+            if (field.first == 0) full.push_back("1");
+            else if (field.first == 1) full.push_back("0" + std::string(width - 1, '1'));
+            else full.push_back("01" + std::string(width - 3, '0') + "1");
         }
         for (std::size_t k = 0; k < full.size(); ++k) {
             SCOPED_TRACE(std::string(row.info->name) + ", field " + std::to_string(k) + " one bit short");

@@ -33,11 +33,14 @@ struct Row {
 
 inline const std::vector<Row>& Rows() {
     static const std::vector<Row> rows = {
-        {4, IDC_FORMAT_32,
+        {4,
+         IDC_FORMAT_32,
          {{IDC_SIGN_32, 1, true, false}, {IDC_EXPONENT_32, 8, false, true}, {IDC_FRACTION_32, 23, false, false}}},
-        {8, IDC_FORMAT_64,
+        {8,
+         IDC_FORMAT_64,
          {{IDC_SIGN_64, 1, true, false}, {IDC_EXPONENT_64, 11, false, true}, {IDC_FRACTION_64, 52, false, false}}},
-        {16, IDC_FORMAT_128,
+        {16,
+         IDC_FORMAT_128,
          {{IDC_SIGN_128, 1, true, false},
           {IDC_EXPONENT_128, 15, false, true},
           {IDC_FRACTION_128_HIGH, 48, false, false},
@@ -124,9 +127,9 @@ inline std::string ExpectedValueText(int kind) {
         pattern = (pattern << field.width) | (ieee::UnsignedFromDigits(harness::Text(field.id)) & mask);
     }
     switch (kind) {
-        case 4: return ieee::ScientificText(ieee::FloatFromBits(static_cast<uint32_t>(pattern)), true);
-        case 8: return ieee::ScientificText(ieee::DoubleFromBits(static_cast<uint64_t>(pattern)), true);
-        default: return ieee::ScientificText(ieee::QuadFromBits(pattern), true);
+    case 4: return ieee::ScientificText(ieee::FloatFromBits(static_cast<uint32_t>(pattern)), true);
+    case 8: return ieee::ScientificText(ieee::DoubleFromBits(static_cast<uint64_t>(pattern)), true);
+    default: return ieee::ScientificText(ieee::QuadFromBits(pattern), true);
     }
 }
 

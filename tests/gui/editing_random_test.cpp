@@ -38,8 +38,10 @@ protected:
     // Pieces of text, each typed or pasted whole (the emoji is a surrogate pair).
     QString RandomText(int maxPieces, bool forTyping) {
         static const std::vector<QString> pieces = {
+            // clang-format off
             "0", "1", "0", "1", "0", "1", " ", "2", "9", "x", "-", ".", "+", "e",
             QString(QChar(0xE9)), QString(QChar(0x20AC)), QString(QChar(0x4E2D)), QString(QChar(0x85)),
+            // clang-format on
             QString::fromUtf8("\xF0\x9F\x98\x80"),
         };
         static const std::vector<QString> pasteOnly = {"\t", "\n", "\r\n", QString(QChar(0)), "0101010101010101"};
@@ -62,12 +64,14 @@ protected:
 
 TEST_F(RandomEditing, ThousandsOfRandomActionsKeepTheFieldsValid) {
     unsigned seed = 20261208u;
-    if (const char* env = std::getenv("ORVANE_RANDOM_SEED")) seed = static_cast<unsigned>(std::strtoul(env, nullptr, 10));
+    if (const char* env = std::getenv("ORVANE_RANDOM_SEED"))
+        seed = static_cast<unsigned>(std::strtoul(env, nullptr, 10));
     rng_.seed(seed);
     SCOPED_TRACE("seed " + std::to_string(seed));
 
-    const std::vector<std::string> values = {"0.1", "-2.5", "1e-40", "3.4028235e38", "-nan", "Inf", "-in", "abc",
-                                             "1e39", "1.5D3", "-0.0", "5e-324", "12", "1.17549435e-38", "1,5"};
+    const std::vector<std::string> values = {"0.1",  "-2.5",   "1e-40", "3.4028235e38",   "-nan",
+                                             "Inf",  "-in",    "abc",   "1e39",           "1.5D3",
+                                             "-0.0", "5e-324", "12",    "1.17549435e-38", "1,5"};
     const std::vector<int> buttons = {IDC_ZEROS, IDC_ONES, IDC_INVERT};
     int kind = 4;
     int checkpoints = 0;
@@ -133,8 +137,8 @@ TEST_F(RandomEditing, ThousandsOfRandomActionsKeepTheFieldsValid) {
     }
     EXPECT_GT(checkpoints, 100);
     RecordProperty("user_events", events);
-    std::printf("%d actions, %d key presses, pastes and clicks, %d focus checkpoints, %zu message boxes\n",
-                kActions, events, checkpoints, harness::Messages().size());
+    std::printf("%d actions, %d key presses, pastes and clicks, %d focus checkpoints, %zu message boxes\n", kActions,
+                events, checkpoints, harness::Messages().size());
     // Every message was one of the known error messages.
     for (const harness::MessageRecord& m : harness::Messages()) {
         EXPECT_TRUE(m.text == kInvalidBit || m.text == kExcessBit || m.text == "Invalid Value") << m.text;

@@ -28,7 +28,9 @@ TEST(CheckBitEdit, RepairsOnlyTheExaminedPrefix) {
         {"count beyond the text stays inside it", "2", 100, "1", true},
         {"empty text", "", 10, "", false},
         {"tabs and NUL bytes are invalid", std::string("0\t1\0", 4), 4, "0111", true},
+        // clang-format off
         {"high Windows-1252 bytes are invalid", "\x85\xff" "0", 3, "110", true},
+        // clang-format on
     };
     for (const CheckCase& c : cases) {
         std::string text = c.text;

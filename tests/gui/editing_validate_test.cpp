@@ -34,8 +34,8 @@ protected:
         seen_.clear();
         harness::ClearMessages();
         harness::OnMessage([this, fieldId](const harness::MessageRecord& m) {
-            seen_.push_back({m.text, m.caption, m.style, harness::Text(fieldId),
-                             harness::Text(IDC_CURSOR_POS), harness::Text(IDC_VALUE)});
+            seen_.push_back({m.text, m.caption, m.style, harness::Text(fieldId), harness::Text(IDC_CURSOR_POS),
+                             harness::Text(IDC_VALUE)});
         });
     }
     std::vector<Seen> seen_;
@@ -61,6 +61,7 @@ std::vector<TypingCase> TypingCases() {
     const std::string z8 = Repeat('0', 8), z11 = Repeat('0', 11), z15 = Repeat('0', 15);
     const std::string z23 = Repeat('0', 23), z48 = Repeat('0', 48), z52 = Repeat('0', 52), z64 = Repeat('0', 64);
     return {
+        // clang-format off
         {"invalid digit into an empty binary32 exponent", 4, IDC_EXPONENT_32, "", Qt::Key_End, '2',
          {{kInvalidBit, "1"}}, "1"},
         {"invalid character in a short fraction", 4, IDC_FRACTION_32, "0101", Qt::Key_End, '#',
@@ -98,6 +99,7 @@ std::vector<TypingCase> TypingCases() {
          Qt::Key_End, 'z', {{kExcessBit, z64 + "z"}}, z64},
         {"binary128 low fraction: invalid character inside", 16, IDC_FRACTION_128_LOW, "11", Qt::Key_Home, '-',
          {{kInvalidBit, "111"}}, "111"},
+        // clang-format on
         {"binary128 sign: invalid character", 16, IDC_SIGN_128, "", Qt::Key_End, '+', {{kInvalidBit, "1"}}, "1"},
     };
 }
@@ -117,9 +119,8 @@ TEST_F(BitValidation, TypedCharactersAreRepairedWithTheirMessages) {
         for (size_t i = 0; i < seen_.size(); ++i) {
             EXPECT_EQ(seen_[i].text, c.messages[i].message) << "message " << i;
             EXPECT_EQ(seen_[i].caption, "Error");
-            const unsigned icon = c.messages[i].message == std::string(kInvalidBit)
-                                      ? platform::MB_ICONEXCLAMATION
-                                      : platform::MB_ICONERROR;
+            const unsigned icon = c.messages[i].message == std::string(kInvalidBit) ? platform::MB_ICONEXCLAMATION
+                                                                                    : platform::MB_ICONERROR;
             EXPECT_EQ(seen_[i].style, platform::MB_OK | icon) << "message " << i;
             EXPECT_EQ(seen_[i].field, c.messages[i].field) << "field while message " << i << " is open";
         }
@@ -162,7 +163,8 @@ TEST_F(BitValidation, ParameterListWhileAMessageIsOpen) {
         harness::ClickInto(id);
         ASSERT_TRUE(harness::Enabled(IDC_PARAM_LIST));
         std::vector<bool> enabledDuring;
-        harness::OnMessage([&](const harness::MessageRecord&) { enabledDuring.push_back(harness::Enabled(IDC_PARAM_LIST)); });
+        harness::OnMessage(
+            [&](const harness::MessageRecord&) { enabledDuring.push_back(harness::Enabled(IDC_PARAM_LIST)); });
         harness::Type(id, "5");
         harness::OnMessage(nullptr);
         EXPECT_EQ(enabledDuring, std::vector<bool>{kind == 4});
@@ -190,7 +192,9 @@ TEST_F(BitValidation, LongPastesAreCutAndRepairedInEveryField) {
     // valid bits longer than the field in front, so that the first invalid
     // character lies past the examined prefix.
     const std::string digitMix = "0110923847561029384756102938475610293847561029384756";
+    // clang-format off
     const std::string anyMix = "01 0\xE9" "1x1*0 \x80" "0A10111 10?1\xFC" "00 1;01";
+    // clang-format on
     for (const Row& row : Rows()) {
         ChooseFormat(row.kind);
         for (const Field& field : row.fields) {
@@ -198,13 +202,12 @@ TEST_F(BitValidation, LongPastesAreCutAndRepairedInEveryField) {
                 std::string text = variant == 1 ? digitMix : anyMix;
                 while (text.size() < 150) text += text;
                 if (variant == 2) text = Repeat('1', field.width + 1) + text;
-                SCOPED_TRACE(std::to_string(row.kind) + "/" + std::to_string(field.id) + "/" +
-                             std::to_string(variant));
+                SCOPED_TRACE(std::to_string(row.kind) + "/" + std::to_string(field.id) + "/" + std::to_string(variant));
 
                 // Expected outcome from the first width + 1 characters.
-                const int m = field.sign ? 1 : (field.width == 11 || field.width == 15 || field.width == 64)
-                                                    ? field.width
-                                                    : field.width + 1;
+                const int m = field.sign                                                      ? 1
+                              : (field.width == 11 || field.width == 15 || field.width == 64) ? field.width
+                                                                                              : field.width + 1;
                 std::string work = text.substr(0, static_cast<size_t>(field.width) + 1);
                 bool invalid = false;
                 for (int i = 0; i < m; ++i) {
@@ -249,7 +252,9 @@ TEST_F(BitValidation, ArbitraryPastesLeaveValidFields) {
         QString::fromLatin1("\t01\r\n10\t"),
         QString(5000, QChar('1')),
         QString(3000, QChar('7')),
+        // clang-format off
         QString::fromUtf8("\xE2\x80\xA6\xE2\x82\xAC" "0\xC2\xA0" "1"),
+        // clang-format on
         QString(QChar(0)) + QString::fromLatin1("0101"),
     };
     for (const Row& row : Rows()) {

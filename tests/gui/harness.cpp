@@ -39,8 +39,8 @@ QPoint ClickPoint(QWidget* w) {
             QStyleOptionButton opt;
             opt.initFrom(button);
             opt.text = button->text();
-            const QRect r = w->style()->subElementRect(radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator,
-                                                       &opt, w);
+            const QRect r = w->style()->subElementRect(
+                radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &opt, w);
             if (r.isValid()) return r.center();
         }
     }

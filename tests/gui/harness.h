@@ -49,15 +49,15 @@ std::string Text(DIALOG& dlg, int id);
 // Real mouse click into a main-dialog edit (gives it the focus; the caret lands
 // at the end of the text).
 void ClickInto(int id);
-void Type(int id, const QString& text);           // ClickInto(id) unless already focused, then real key clicks
-void Key(int id, int qtKey, int modifiers = 0);   // one real key press on the control (an edit is focused first)
-void Paste(int id, const QString& text);          // puts text on the clipboard and presses Ctrl+V in the edit
-void Click(int id);                               // real mouse click on a button/radio/check box of the main dialog
+void Type(int id, const QString& text);          // ClickInto(id) unless already focused, then real key clicks
+void Key(int id, int qtKey, int modifiers = 0);  // one real key press on the control (an edit is focused first)
+void Paste(int id, const QString& text);         // puts text on the clipboard and presses Ctrl+V in the edit
+void Click(int id);                              // real mouse click on a button/radio/check box of the main dialog
 void Click(DIALOG& dlg, int id);
-void SelectListItem(int id, int item);            // real click on 1-based item of a list box
-void ProcessEvents();                             // lets queued events (deferred callbacks) run
+void SelectListItem(int id, int item);  // real click on 1-based item of a list box
+void ProcessEvents();                   // lets queued events (deferred callbacks) run
 
-std::vector<MessageRecord>& Messages();           // message boxes shown since SetUp, in order
+std::vector<MessageRecord>& Messages();  // message boxes shown since SetUp, in order
 void ClearMessages();
 // Called while a message box is "open" (inside the program's MessageBoxA call),
 // before it returns IDOK (or the answer set by SetMessageAnswer).
@@ -69,11 +69,11 @@ void SetMessageAnswer(std::function<int(const MessageRecord&)> answer);  // defa
 void SetFileChooserAnswer(std::function<int(platform::OPENFILENAMEA&)> answer);
 
 // Extras.
-bool Checked(int id);                              // radio or check box state (widget)
-bool Enabled(int id);                              // widget enablement
-std::vector<std::string> ListItems(int id);        // items of a main-dialog list box
-int ListSelection(int id);                         // 1-based selected row, 0 = none
-bool QuitPosted(int* code = nullptr);              // PostQuitMessage was called (and not yet consumed)
-int FileChooserCalls();                            // file chooser requests since SetUp
+bool Checked(int id);                        // radio or check box state (widget)
+bool Enabled(int id);                        // widget enablement
+std::vector<std::string> ListItems(int id);  // items of a main-dialog list box
+int ListSelection(int id);                   // 1-based selected row, 0 = none
+bool QuitPosted(int* code = nullptr);        // PostQuitMessage was called (and not yet consumed)
+int FileChooserCalls();                      // file chooser requests since SetUp
 
 }  // namespace harness

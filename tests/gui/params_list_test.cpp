@@ -41,8 +41,14 @@ protected:
         ASSERT_EQ(box->isChecked(), on);
     }
 
-    void English() { harness::Click(IDC_LANG_EN); harness::ProcessEvents(); }
-    void Romanian() { harness::Click(IDC_LANG_RO); harness::ProcessEvents(); }
+    void English() {
+        harness::Click(IDC_LANG_EN);
+        harness::ProcessEvents();
+    }
+    void Romanian() {
+        harness::Click(IDC_LANG_RO);
+        harness::ProcessEvents();
+    }
 
     // Enters a datum (by its bits) in its format and decodes it.
     void Datum(int kind, const std::vector<std::string>& fields) {
@@ -181,10 +187,12 @@ struct NeighbourCase {
 TEST_F(ParamList, NeighboursAsDecimalsAndAsBitPatterns) {
     const std::string decUp = "      Nearest, > X", decDown = "      Nearest, < X";
     const std::string b32Up = "      Nearest > X  (S_Exp_Sig)", b32Down = "      Nearest < X  (S_Exp_Sig)";
-    const std::string roUp = "Nearest > X; Semnificand: ultimii 16 biti", enUp = "Nearest > X; Significand: last 16 bits";
+    const std::string roUp = "Nearest > X; Semnificand: ultimii 16 biti",
+                      enUp = "Nearest > X; Significand: last 16 bits";
     const auto one = [](int kind) {
-        return kind == 4 ? Pattern(4, "0", "01111111", Z(23))
-                         : kind == 8 ? Pattern(8, "0", "0" + O(10), Z(52)) : Pattern(16, "0", "0" + O(14), Z(112));
+        return kind == 4   ? Pattern(4, "0", "01111111", Z(23))
+               : kind == 8 ? Pattern(8, "0", "0" + O(10), Z(52))
+                           : Pattern(16, "0", "0" + O(14), Z(112));
     };
     const NeighbourCase cases[] = {
         {"binary32 one", 4, one(4), false, "1.0000001E+00", "9.9999994E-01", decUp, decDown, decUp, decDown},
@@ -198,8 +206,8 @@ TEST_F(ParamList, NeighboursAsDecimalsAndAsBitPatterns) {
          decDown, decUp, decDown},
         {"binary32 largest finite, bits", 4, Pattern(4, "0", "11111110", O(23)), true,
          "0_11111111_00000000000000000000000", "0_11111110_11111111111111111111110", b32Up, b32Down, b32Up, b32Down},
-        {"binary32 most negative finite", 4, Pattern(4, "1", "11111110", O(23)), false, "-3.4028233E+38",
-         "-Infinity", decUp, decDown, decUp, decDown},
+        {"binary32 most negative finite", 4, Pattern(4, "1", "11111110", O(23)), false, "-3.4028233E+38", "-Infinity",
+         decUp, decDown, decUp, decDown},
         {"binary64 one", 8, one(8), false, "1.0000000000000002D+00", "9.9999999999999989D-01", decUp, decDown, decUp,
          decDown},
         {"binary64 one, bits", 8, one(8), true, "0_01111111111_...0000000000000001",

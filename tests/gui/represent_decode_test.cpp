@@ -37,27 +37,33 @@ struct DecodeCase {
 
 TEST_F(RepresentDecode, TypedBitsShowValueAndClass) {
     const std::vector<DecodeCase> cases = {
+        // clang-format off
         {4, "0" "01111011" "10011001100110011001101", "+1.0000000E-01", "Numar normalizat: Real(4)", true},
         {4, "0" + Zeros(8) + Zeros(22) + "1", "+1.4012985E-45", "Numar denormalizat", true},
         {4, "0" "11111110" + Ones(23), "+3.4028235E+38", "Numar normalizat: Real(4)", true},
         {4, "1" "10000000" "01000000000000000000000", "-2.5000000E+00", "Numar normalizat: Real(4)", true},
+        // clang-format on
         {4, "1" + Zeros(31), "+0.0000000E+00", "Zero cu semn", true},
         {4, "0" + Ones(8) + Zeros(23), "Infinity", "Infinit cu semn", false},
         {4, "1" + Ones(8) + Zeros(23), "-Infinity", "Infinit cu semn", false},
         {4, "1" + Ones(8) + Zeros(22) + "1", "NaN", "Non-Numar", false},
         {4, "0" + Ones(8) + "1" + Zeros(22), "NaN", "Non-Numar", false},
+        // clang-format off
         {8, "0" "01111111011" "1001100110011001100110011001100110011001100110011010",
+         // clang-format on
          "+1.0000000000000001D-01", "Numar normalizat: Real(8)", true},
         {8, "0" + Zeros(11) + Zeros(51) + "1", "+4.9406564584124654D-324", "Numar denormalizat", true},
         {8, "0" + Zeros(10) + "1" + Zeros(52), "+2.2250738585072014D-308", "Numar normalizat: Real(8)", true},
         {8, "1" + Ones(11) + Zeros(52), "-Infinity", "Infinit cu semn", false},
         {8, "1" + Ones(11) + Zeros(51) + "1", "NaN", "Non-Numar", false},
+        // clang-format off
         {16, "0" "011111111111111" + Zeros(112), "+1.000000000000000000000000000000000D+000",
          "Numar normalizat: Real(16)", true},
         {16, "0" + Zeros(15) + Zeros(111) + "1", "+6.475175119438025110924438958227647D-4966",
          "Numar denormalizat", true},
         {16, "0" "111111111111110" + Ones(112), "+1.189731495357231765085759326628007D+4932",
          "Numar normalizat: Real(16)", true},
+        // clang-format on
         {16, "0" + Ones(15) + Zeros(112), "Infinity", "Infinit cu semn", false},
         {16, "1" + Zeros(127), "+0.000000000000000000000000000000000D+000", "Zero cu semn", true},
     };
@@ -103,7 +109,9 @@ TEST_F(RepresentDecode, StoredValuesKeepEveryBit) {
 }
 
 TEST_F(RepresentDecode, BlankInExponentReadsAsLowOrderDigits) {
+    // clang-format off
     TypeRow(4, "0" "01111111" + Zeros(23));
+    // clang-format on
     // Seven exponent characters: the eighth reads as a blank, which is skipped.
     Retype(IDC_EXPONENT_32, "1000000");
     EXPECT_EQ(Text(IDC_EXPONENT_32), "1000000");
@@ -120,14 +128,20 @@ TEST_F(RepresentDecode, BoundaryExponentFlags) {
     EXPECT_TRUE(COMUN::IS_SUBNORMAL);
     EXPECT_TRUE(COMUN::EXP_MIN_NORMAL);
     EXPECT_FALSE(COMUN::EXP_MAX_FINITE);
+    // clang-format off
     TypeRow(4, "0" "00000001" + Zeros(23));
+    // clang-format on
     EXPECT_FALSE(COMUN::IS_SUBNORMAL);
     EXPECT_TRUE(COMUN::EXP_MIN_NORMAL);
+    // clang-format off
     TypeRow(4, "0" "11111110" + Ones(23));
+    // clang-format on
     EXPECT_TRUE(COMUN::EXP_MAX_FINITE);
     EXPECT_FALSE(COMUN::EXP_MIN_NORMAL);
     EXPECT_TRUE(COMUN::IS_FINITE);
+    // clang-format off
     TypeRow(4, "0" "01111110" + Ones(23));
+    // clang-format on
     EXPECT_FALSE(COMUN::EXP_MAX_FINITE);
     EXPECT_FALSE(COMUN::EXP_MIN_NORMAL);
 }
@@ -168,7 +182,9 @@ TEST_F(RepresentDecode, LanguageSwitchShowsTheSameClass) {
     harness::Click(IDC_LANG_EN);
     harness::ProcessEvents();
     EXPECT_EQ(Text(IDC_DATA_TYPE), "Signed Zero");
+    // clang-format off
     TypeRow(4, "0" "01111111" + Zeros(23));
+    // clang-format on
     EXPECT_EQ(Text(IDC_DATA_TYPE), "Normalized Number: Real(4)");
     harness::Click(IDC_LANG_RO);
     harness::ProcessEvents();

@@ -60,17 +60,21 @@ const std::string kNaN32 = "0" + Ones(8) + Ones(23);
 const std::string kNaN32Neg = "1" + Ones(8) + Ones(23);
 const std::string kInf32 = "0" + Ones(8) + Zeros(23);
 const std::string kInf32Neg = "1" + Ones(8) + Zeros(23);
+// clang-format off
 const std::string k1500_32 = "0" "10001001" "01110111000000000000000";
 const std::string k1p5_32 = "0" "01111111" "10000000000000000000000";
+// clang-format on
 
 TEST_F(RepresentEncode, TypedValuesGiveTheirPatterns) {
     const std::vector<EncodeCase> cases = {
+        // clang-format off
         {4, "0.1", "0" "01111011" "10011001100110011001101"},
         {8, "0.1", "0" "01111111011" "1001100110011001100110011001100110011001100110011010"},
         {16, "1.0", "0" "011111111111111" + Zeros(112)},
         {16, "0.1", "0" "011111111111011" "100110011001100110011001100110011001100110011001"
                     "1001100110011001100110011001100110011001100110011001100110011010"},
         {4, "-2.5", "1" "10000000" "01000000000000000000000"},
+        // clang-format on
         {4, "-0.0", "1" + Zeros(31)},
         {8, "-0.0", "1" + Zeros(63)},
         {16, "-0.0", "1" + Zeros(127)},
@@ -106,8 +110,10 @@ TEST_F(RepresentEncode, TypedValuesGiveTheirPatterns) {
         {4, "150000d-2", k1500_32},
         // Exact halfway between 1 and its successor rounds to even (1); one
         // more digit pushes it up. A binary32 result is not a rounded binary64.
+        // clang-format off
         {4, "1.000000059604644775390625", "0" "01111111" + Zeros(23)},
         {4, "1.0000000596046447753906250000000001", "0" "01111111" + Zeros(22) + "1"},
+        // clang-format on
         // Subnormals and the smallest values.
         {4, "1.4e-45", "0" + Zeros(8) + Zeros(22) + "1"},
         {4, "1e-50", "0" + Zeros(31)},
@@ -115,6 +121,7 @@ TEST_F(RepresentEncode, TypedValuesGiveTheirPatterns) {
         {8, "2.2250738585072014D-308", "0" + Zeros(10) + "1" + Zeros(52)},
         {16, "6.475175119438025110924438958227647e-4966", "0" + Zeros(15) + Zeros(111) + "1"},
         // Largest finite values, and values just below the overflow threshold.
+        // clang-format off
         {4, "3.4028235e38", "0" "11111110" + Ones(23)},
         {4, "340282346638528859811704183484516925440", "0" "11111110" + Ones(23)},
         {4, "3.4028235677973366e38", "0" "11111110" + Ones(23)},
@@ -123,6 +130,7 @@ TEST_F(RepresentEncode, TypedValuesGiveTheirPatterns) {
         {8, "1.7976931348623158079e308", "0" "11111111110" + Ones(52)},
         {16, "1.18973149535723176508575932662800702e4932", "0" "111111111111110" + Ones(112)},
         {16, "1.18973149535723176508575932662800707e4932", "0" "111111111111110" + Ones(112)},
+        // clang-format on
     };
     int shownKind = 4;
     for (const EncodeCase& c : cases) {
@@ -147,19 +155,25 @@ TEST_F(RepresentEncode, BinaryRowSplitsTheFractionOverTwoControls) {
     EXPECT_EQ(Text(IDC_SIGN_128), "0");
     EXPECT_EQ(Text(IDC_EXPONENT_128), "011111111111011");
     EXPECT_EQ(Text(IDC_FRACTION_128_HIGH), "100110011001100110011001100110011001100110011001");
-    EXPECT_EQ(Text(IDC_FRACTION_128_LOW),
-              "1001100110011001100110011001100110011001100110011001100110011010");
+    EXPECT_EQ(Text(IDC_FRACTION_128_LOW), "1001100110011001100110011001100110011001100110011001100110011010");
     EXPECT_EQ(COMUN::CX16.substr(0, 16), "0011111111111011");
 }
 
 TEST_F(RepresentEncode, InvalidValuesShowTheMessageAndLeaveTheFields) {
-    struct Case { int kind; const char* text; };
+    struct Case {
+        int kind;
+        const char* text;
+    };
     const Case cases[] = {
-        {4, "abc"},  {4, "1e39"},   {4, "3.4028235677973367e38"},
+        {4, "abc"},
+        {4, "1e39"},
+        {4, "3.4028235677973367e38"},
         {4, "340282356779733661637539395458142568448"},  // exact threshold: ties to overflow
+        // clang-format off
         {4, "-1e39"}, {4, "1.2.3"}, {4, "1.5x"},   {4, "--1"},  {4, "1e+"},
         {8, "1e309"}, {8, "1.7976931348623158080e308"}, {8, "-1e309"},
         {16, "1e4933"}, {16, "1.18973149535723176508575932662800708e4932"},
+        // clang-format on
     };
     int shownKind = 4;
     for (const Case& c : cases) {
@@ -192,7 +206,9 @@ TEST_F(RepresentEncode, OverflowTypedKeyByKeyKeepsThePreviousPattern) {
     // '1e3' is accepted; its fourth key makes '1e39', which overflows binary32.
     Retype(IDC_VALUE, "1e3");
     const std::string thousand = RowBits(4);
+    // clang-format off
     EXPECT_EQ(thousand, "0" "10001000" "11110100000000000000000");
+    // clang-format on
     harness::ClearMessages();
     harness::Type(IDC_VALUE, "9");
     harness::ProcessEvents();
@@ -212,12 +228,16 @@ TEST_F(RepresentEncode, TextsLongerThan42CharactersAreReadWhole) {
     halfway.resize(42, '0');
     TypeValue(halfway + "1");
     EXPECT_TRUE(Messages().empty());
+    // clang-format off
     EXPECT_EQ(RowBits(4), "0" "01111111" + Zeros(22) + "1");
+    // clang-format on
     EXPECT_EQ(COMUN::VALUE_CHAR, halfway + "1");
     // What follows a blank after the number is not examined.
     TypeValue(halfway + " xyz");
     EXPECT_TRUE(Messages().empty());
+    // clang-format off
     EXPECT_EQ(RowBits(4), "0" "01111111" + Zeros(23));
+    // clang-format on
 }
 
 TEST_F(RepresentEncode, NoValueBeforeACommaRewritesTheStoredPattern) {

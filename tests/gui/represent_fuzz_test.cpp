@@ -31,26 +31,26 @@ protected:
 
     QString RandomText(int length, int flavour) {
         static const char kNumberish[] = "0123456789+-.eEdDqQ ,/iInNfFaAtTyY";
-        static const char32_t kWide[] = {0xE9, 0xFF, 0xA0, 0xB2, 0x2026, 0x20AC, 0x0660, 0xFF11,
+        static const char32_t kWide[] = {0xE9,   0xFF,   0xA0,    0xB2,    0x2026, 0x20AC, 0x0660, 0xFF11,
                                          0x4E00, 0x0394, 0x1D7CE, 0x1F600, 0x2212, 0xFF0E, 0x00BD};
         QString text;
         for (int i = 0; i < length; ++i) {
             switch (flavour) {
-                case 0:  // printable ASCII
-                    text += QChar(static_cast<char16_t>(0x20 + Pick(95)));
-                    break;
-                case 1:  // number-like
+            case 0:  // printable ASCII
+                text += QChar(static_cast<char16_t>(0x20 + Pick(95)));
+                break;
+            case 1:  // number-like
+                text += QChar(static_cast<char16_t>(kNumberish[Pick(sizeof kNumberish - 1)]));
+                break;
+            default: {  // mostly number-like with non-ASCII characters mixed in
+                if (Pick(3) == 0) {
+                    const char32_t cp = kWide[Pick(sizeof kWide / sizeof kWide[0])];
+                    text += QString::fromUcs4(&cp, 1);
+                } else {
                     text += QChar(static_cast<char16_t>(kNumberish[Pick(sizeof kNumberish - 1)]));
-                    break;
-                default: {  // mostly number-like with non-ASCII characters mixed in
-                    if (Pick(3) == 0) {
-                        const char32_t cp = kWide[Pick(sizeof kWide / sizeof kWide[0])];
-                        text += QString::fromUcs4(&cp, 1);
-                    } else {
-                        text += QChar(static_cast<char16_t>(kNumberish[Pick(sizeof kNumberish - 1)]));
-                    }
-                    break;
                 }
+                break;
+            }
             }
         }
         return text;
@@ -81,8 +81,8 @@ protected:
     static bool LooksLikeKeyword(const std::string& text) {
         if (text.size() < 3) return false;
         const std::string head = text.substr(0, 3);
-        for (const char* k : {"NaN", "Nan", "nan", "naN", "+Na", "+na", "-Na", "-na", "Inf", "inf", "+In",
-                              "+in", "-In", "-in"}) {
+        for (const char* k :
+             {"NaN", "Nan", "nan", "naN", "+Na", "+na", "-Na", "-na", "Inf", "inf", "+In", "+in", "-In", "-in"}) {
             if (head == k) return true;
         }
         return false;

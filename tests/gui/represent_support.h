@@ -33,9 +33,9 @@ inline void Retype(int id, const char* text) { Retype(id, QString::fromLatin1(te
 // Controls of the bit-field row of a format, sign first.
 inline std::vector<int> RowIds(int kind) {
     switch (kind) {
-        case 8: return {IDC_SIGN_64, IDC_EXPONENT_64, IDC_FRACTION_64};
-        case 16: return {IDC_SIGN_128, IDC_EXPONENT_128, IDC_FRACTION_128_HIGH, IDC_FRACTION_128_LOW};
-        default: return {IDC_SIGN_32, IDC_EXPONENT_32, IDC_FRACTION_32};
+    case 8: return {IDC_SIGN_64, IDC_EXPONENT_64, IDC_FRACTION_64};
+    case 16: return {IDC_SIGN_128, IDC_EXPONENT_128, IDC_FRACTION_128_HIGH, IDC_FRACTION_128_LOW};
+    default: return {IDC_SIGN_32, IDC_EXPONENT_32, IDC_FRACTION_32};
     }
 }
 
@@ -53,9 +53,7 @@ inline std::string RowBits(int kind) {
     return bits;
 }
 
-inline int FormatRadio(int kind) {
-    return kind == 8 ? IDC_FORMAT_64 : kind == 16 ? IDC_FORMAT_128 : IDC_FORMAT_32;
-}
+inline int FormatRadio(int kind) { return kind == 8 ? IDC_FORMAT_64 : kind == 16 ? IDC_FORMAT_128 : IDC_FORMAT_32; }
 
 // Enters a whole bit pattern into the row of the current format, field by
 // field, through the keyboard.

@@ -32,17 +32,19 @@ std::string Trimmed(const std::string& text) {
 }
 
 TEST_F(RepresentUnit, WidthCountsDigitsAndMinusSign) {
-    struct Case { int32_t n; int width; };
-    const Case cases[] = {{0, 1},      {7, 1},          {-5, 2},       {9, 1},     {10, 2},
-                          {-10, 3},    {99, 2},         {100, 3},      {16383, 5}, {-16382, 6},
-                          {99999, 5},  {100000, 6},     {INT32_MAX, 10}, {INT32_MIN, 11}};
+    struct Case {
+        int32_t n;
+        int width;
+    };
+    const Case cases[] = {{0, 1},   {7, 1},     {-5, 2},     {9, 1},     {10, 2},     {-10, 3},        {99, 2},
+                          {100, 3}, {16383, 5}, {-16382, 6}, {99999, 5}, {100000, 6}, {INT32_MAX, 10}, {INT32_MIN, 11}};
     for (const Case& c : cases) EXPECT_EQ(WIDTH(c.n), c.width) << c.n;
 }
 
 TEST_F(RepresentUnit, BitRunTests) {
     EXPECT_TRUE(ALLBITS_ZERO(8, "00000000"));
     EXPECT_FALSE(ALLBITS_ZERO(8, "00000001"));
-    EXPECT_TRUE(ALLBITS_ZERO(7, "00000001"));  // only the first n are looked at
+    EXPECT_TRUE(ALLBITS_ZERO(7, "00000001"));   // only the first n are looked at
     EXPECT_FALSE(ALLBITS_ZERO(8, "0000000 "));  // a blank is not a zero
     EXPECT_TRUE(ALLBITS_ONE(3, "111"));
     EXPECT_FALSE(ALLBITS_ONE(3, "1 1"));
@@ -62,17 +64,29 @@ TEST_F(RepresentUnit, BitRunTests) {
 
 TEST_F(RepresentUnit, KeywordTestReadsFirstThreeCharactersExactly) {
     using namespace COMUN;
-    struct Case { const char* text; bool nan; bool inf; char sign; };
+    struct Case {
+        const char* text;
+        bool nan;
+        bool inf;
+        char sign;
+    };
     const Case cases[] = {
+        // clang-format off
         {"nan", true, false, '0'},   {"NaN", true, false, '0'},   {"Nancy", true, false, '0'},
         {"naN", true, false, '0'},   {"Nan", true, false, '0'},   {"+na", true, false, '0'},
         {"+Na", true, false, '0'},   {"-nan", true, false, '1'},  {"-Na", true, false, '1'},
         {"Inf", false, true, '0'},   {"inf", false, true, '0'},   {"+In", false, true, '0'},
         {"-in", false, true, '1'},   {"-Infinity", false, true, '1'},
+        // clang-format on
         // Not keywords: other cases, a leading blank, an infinity with a capital N.
-        {"NAN", false, false, '0'},  {"INF", false, false, '0'},  {" nan", false, false, '0'},
-        {"nAn", false, false, '0'},  {"iNf", false, false, '0'},  {"-IN", false, false, '1'},
-        {"1.5", false, false, '0'},  {"-1.", false, false, '1'},
+        {"NAN", false, false, '0'},
+        {"INF", false, false, '0'},
+        {" nan", false, false, '0'},
+        {"nAn", false, false, '0'},
+        {"iNf", false, false, '0'},
+        {"-IN", false, false, '1'},
+        {"1.5", false, false, '0'},
+        {"-1.", false, false, '1'},
     };
     for (const Case& c : cases) {
         VALUE_CHAR = Padded42(c.text);
@@ -107,7 +121,8 @@ TEST_F(RepresentUnit, NanKeywordLeavesInfinitySignAlone) {
 TEST_F(RepresentUnit, ClassFlagsFromExponentAndFraction) {
     using namespace COMUN;
     struct Case {
-        const char* e; const char* f;
+        const char* e;
+        const char* f;
         bool zero, sub, inf, nan, finite, maxFinite, minNormal;
     };
     const Case cases[] = {
@@ -146,7 +161,12 @@ TEST_F(RepresentUnit, ClassFlagsFromExponentAndFraction) {
 
 TEST_F(RepresentUnit, ClassNamesInOrderAndPaddedTo30) {
     using namespace COMUN;
-    struct Case { bool zero, sub, inf, nan; int kind; const char* ro; const char* en; };
+    struct Case {
+        bool zero, sub, inf, nan;
+        int kind;
+        const char* ro;
+        const char* en;
+    };
     const Case cases[] = {
         {true, false, false, false, 4, "Zero cu semn", "Signed Zero"},
         {false, true, false, false, 4, "Numar denormalizat", "Denormalized Number"},
@@ -176,8 +196,13 @@ TEST_F(RepresentUnit, ClassNamesInOrderAndPaddedTo30) {
 
 TEST_F(RepresentUnit, FieldWidthByControlAndFormat) {
     using namespace COMUN;
-    struct Case { int kind; int id; int width; };
+    struct Case {
+        int kind;
+        int id;
+        int width;
+    };
     const Case cases[] = {
+        // clang-format off
         {4, IDC_SIGN_32, 1},          {4, IDC_EXPONENT_32, 8},        {4, IDC_FRACTION_32, 23},
         {4, IDC_FRACTION_64, 0},      {4, IDC_SIGN_128, 1},           {4, IDC_VALUE, 0},
         {8, IDC_SIGN_64, 1},          {8, IDC_EXPONENT_64, 11},       {8, IDC_FRACTION_64, 52},
@@ -185,6 +210,7 @@ TEST_F(RepresentUnit, FieldWidthByControlAndFormat) {
         {16, IDC_SIGN_128, 1},        {16, IDC_EXPONENT_128, 15},     {16, IDC_FRACTION_128_HIGH, 48},
         {16, IDC_FRACTION_128_LOW, 64}, {16, IDC_SIGN_32, 1},         {16, IDC_FRACTION_32, 0},
         {5, IDC_EXPONENT_32, 0},      {5, IDC_SIGN_64, 1},
+        // clang-format on
     };
     for (const Case& c : cases) {
         FORMAT_KIND = c.kind;

@@ -27,7 +27,9 @@ class RepresentUpdate : public harness::AppTest {};
 
 TEST_F(RepresentUpdate, ValueFieldActsFromTheThirdCharacter) {
     // Fill every display that a typed value must clear.
+    // clang-format off
     TypeRow(4, "0" "01111111" + Zeros(23));
+    // clang-format on
     ASSERT_TRUE(Widget(IDC_PARAM_LIST)->isEnabled());
     harness::SelectListItem(IDC_PARAM_LIST, 4);
     harness::ProcessEvents();
@@ -53,7 +55,9 @@ TEST_F(RepresentUpdate, ValueFieldActsFromTheThirdCharacter) {
 
     harness::Type(IDC_VALUE, "3");
     harness::ProcessEvents();
+    // clang-format off
     EXPECT_EQ(RowBits(4), "0" "10000101" "11101100000000000000000");
+    // clang-format on
     EXPECT_EQ(Text(IDC_VALUE), "123");
     EXPECT_EQ(Text(IDC_DATA_TYPE), "");
     EXPECT_EQ(Text(IDC_CURSOR_POS), cursorBefore);
@@ -61,9 +65,11 @@ TEST_F(RepresentUpdate, ValueFieldActsFromTheThirdCharacter) {
 
     // Trailing blanks do not count towards the three characters; leading ones do.
     Retype(IDC_VALUE, "7  ");
+    // clang-format off
     EXPECT_EQ(RowBits(4), "0" "10000101" "11101100000000000000000");
     Retype(IDC_VALUE, "  7");
     EXPECT_EQ(RowBits(4), "0" "10000001" "11000000000000000000000");
+    // clang-format on
 }
 
 TEST_F(RepresentUpdate, MinusNanFillsTheFieldsFromTheThirdCharacter) {
@@ -126,11 +132,19 @@ TEST_F(RepresentUpdate, PositionIsShownBeforeTheBitCheckMessage) {
 }
 
 TEST_F(RepresentUpdate, WiderGroupsDisableTheListUntilDecoded) {
-    struct Case { int kind; int radio; int fraction; std::string one; bool enabledDuringMessage; };
+    struct Case {
+        int kind;
+        int radio;
+        int fraction;
+        std::string one;
+        bool enabledDuringMessage;
+    };
     const Case cases[] = {
+        // clang-format off
         {8, IDC_FORMAT_64, IDC_FRACTION_64, "0" "01111111111" + Zeros(52), false},
         {16, IDC_FORMAT_128, IDC_FRACTION_128_LOW, "0" "011111111111111" + Zeros(112), false},
         {4, IDC_FORMAT_32, IDC_FRACTION_32, "0" "01111111" + Zeros(23), true},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
@@ -157,7 +171,9 @@ TEST_F(RepresentUpdate, WiderGroupsDisableTheListUntilDecoded) {
 }
 
 TEST_F(RepresentUpdate, CaretPositionAndFieldWidth) {
+    // clang-format off
     TypeRow(4, "0" "01111011" + Zeros(23));
+    // clang-format on
     // Caret at the very beginning after deleting the first bit.
     harness::ClickInto(IDC_EXPONENT_32);
     harness::Key(IDC_EXPONENT_32, Qt::Key_Home);
@@ -204,8 +220,7 @@ TEST_F(RepresentUpdate, EnteringAFieldMakesItCurrent) {
     EXPECT_EQ(Text(IDC_EXPONENT_64), Zeros(11));
     EXPECT_EQ(Text(IDC_FRACTION_64), Ones(52));
 
-    const int signs[][2] = {{IDC_FORMAT_32, IDC_SIGN_32}, {IDC_FORMAT_64, IDC_SIGN_64},
-                            {IDC_FORMAT_128, IDC_SIGN_128}};
+    const int signs[][2] = {{IDC_FORMAT_32, IDC_SIGN_32}, {IDC_FORMAT_64, IDC_SIGN_64}, {IDC_FORMAT_128, IDC_SIGN_128}};
     for (const auto& s : signs) {
         harness::Click(s[0]);
         harness::ProcessEvents();
@@ -222,7 +237,9 @@ TEST_F(RepresentUpdate, ClassTextFollowsTheLanguage) {
     harness::ProcessEvents();
     harness::Click(IDC_LANG_EN);
     harness::ProcessEvents();
+    // clang-format off
     TypeRow(8, "0" "10000000000" + Zeros(52));
+    // clang-format on
     EXPECT_EQ(Text(IDC_DATA_TYPE), "Normalized Number: Real(8)");
     EXPECT_EQ(Text(IDC_VALUE), "+2.0000000000000000D+00");
 

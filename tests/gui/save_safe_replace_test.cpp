@@ -81,8 +81,7 @@ std::string InChildAsUser(const std::function<std::string()>& body) {
     }
     ::close(fds[0]);
     int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "child: ended with status " + std::to_string(status);
     return out;
 }
@@ -93,14 +92,15 @@ std::string InChildAsUser(const std::function<std::string()>& body) {
 std::string WriteAsUser(const fs::path& path, const std::string& content, rlim_t sizeLimit = RLIM_INFINITY) {
     return InChildAsUser([&] {
         if (sizeLimit != RLIM_INFINITY) {
-            const struct rlimit limit {sizeLimit, sizeLimit};
+            const struct rlimit limit { sizeLimit, sizeLimit };
             if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return std::string("child: no file-size limit");
         }
         bool asked = false;
-        const FileWriteResult result = WriteUserFile(path.string(), content, [&] { return asked = true; }, 2);
+        const FileWriteResult result = WriteUserFile(
+            path.string(), content, [&] { return asked = true; }, 2);
         const char* status = result.status == FileWriteResult::Status::kWritten    ? "written"
                              : result.status == FileWriteResult::Status::kDeclined ? "declined"
-                                                                                  : "failed";
+                                                                                   : "failed";
         return std::string(status) + (asked ? " asked" : "") + "|" + result.reason;
     });
 }
@@ -154,7 +154,7 @@ TEST_F(SafeReplace, FolderWithoutWritePermissionKeepsTheOldFile) {
         const char* name;
         mode_t fileMode;  // 0: no such file
         rlim_t sizeLimit;
-        bool needsRoot;   // the file must belong to someone else
+        bool needsRoot;  // the file must belong to someone else
         const char* expected;
         std::string old = "old content\r\nsecond line\r\n";
     };
@@ -211,7 +211,8 @@ TEST_F(SafeReplace, WritableFileIsRewrittenInPlaceWhereItCannotBeReplaced) {
         WriteFile(path, std::string(5000, 'x'));
         ::chmod(path.c_str(), 0666);
         ::chmod(sub.c_str(), c.folderMode);
-        struct stat before {}, after {};
+        struct stat before {
+        }, after{};
         ASSERT_EQ(::stat(path.c_str(), &before), 0);
 
         EXPECT_EQ(WriteAsUser(path, kNewContent), "written asked|");
@@ -238,14 +239,21 @@ TEST_F(SafeReplace, ReplaceNeedsConfirmationOnlyForAnExistingWritableFile) {
         bool asks;
     };
     const Case cases[] = {
-        {folder_ / "plain.txt", true},   {folder_ / "link.txt", true},     {folder_ / "new.txt", false},
-        {folder_ / "read-only.txt", false}, {folder_ / "folder", false},  {folder_ / "dangling.txt", false},
-        {"/dev/null", false},            {"", false},
+        {folder_ / "plain.txt", true}, {folder_ / "link.txt", true},
+        {folder_ / "new.txt", false},  {folder_ / "read-only.txt", false},
+        {folder_ / "folder", false},   {folder_ / "dangling.txt", false},
+        {"/dev/null", false},          {"", false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReplaceNeedsConfirmation(c.path.string()), c.asks) << c.path;
         bool asked = false;
-        WriteUserFile(c.path.string(), "", [&] { asked = true; return false; }, 2);
+        WriteUserFile(
+            c.path.string(), "",
+            [&] {
+                asked = true;
+                return false;
+            },
+            2);
         EXPECT_EQ(asked, c.asks) << c.path;
     }
 }

@@ -223,7 +223,11 @@ TEST_F(SaveSummary, EnglishFileAfterSwitchingWithTheSummaryOpenInRomanian) {
 }
 
 TEST_F(SaveSummary, FileShapeInBothLanguages) {
-    struct Case { int langButton; const std::vector<std::string>* lines; const char* name; };
+    struct Case {
+        int langButton;
+        const std::vector<std::string>* lines;
+        const char* name;
+    };
     const Case cases[] = {{IDC_LANG_RO, &kRomanianLines, "ro.txt"}, {IDC_LANG_EN, &kEnglishLines, "en.txt"}};
     for (const Case& c : cases) {
         harness::Click(c.langButton);
@@ -294,9 +298,8 @@ TEST_F(SaveSummary, ExistingLongerFileIsReplacedOnlyAfterYes) {
     ::chmod(path.c_str(), 0640);
 
     // "No": the file stays as it was and nothing more is shown.
-    harness::SetMessageAnswer([](const harness::MessageRecord& m) {
-        return (m.style & platform::MB_YESNO) ? platform::IDNO : 1;
-    });
+    harness::SetMessageAnswer(
+        [](const harness::MessageRecord& m) { return (m.style & platform::MB_YESNO) ? platform::IDNO : 1; });
     AnswerChooserWith(path.string());
     ClickSave();
     ASSERT_EQ(harness::Messages().size(), 1u);
@@ -308,9 +311,8 @@ TEST_F(SaveSummary, ExistingLongerFileIsReplacedOnlyAfterYes) {
 
     // "Yes": only the 33 new lines remain, the permissions are kept.
     harness::ClearMessages();
-    harness::SetMessageAnswer([](const harness::MessageRecord& m) {
-        return (m.style & platform::MB_YESNO) ? platform::IDYES : 1;
-    });
+    harness::SetMessageAnswer(
+        [](const harness::MessageRecord& m) { return (m.style & platform::MB_YESNO) ? platform::IDYES : 1; });
     ClickSave();
     EXPECT_EQ(ReadFile(path), Joined(kRomanianLines));
     ASSERT_EQ(harness::Messages().size(), 2u);
@@ -370,9 +372,8 @@ TEST_F(SaveSummary, SymbolicLinkReplacesTheFileItNames) {
     const fs::path link = folder_ / "link.txt";
     WriteFile(target, "old");
     fs::create_symlink(target, link);
-    harness::SetMessageAnswer([](const harness::MessageRecord& m) {
-        return (m.style & platform::MB_YESNO) ? platform::IDYES : 1;
-    });
+    harness::SetMessageAnswer(
+        [](const harness::MessageRecord& m) { return (m.style & platform::MB_YESNO) ? platform::IDYES : 1; });
     AnswerChooserWith(link.string());
     ClickSave();
     EXPECT_TRUE(fs::is_symlink(link));
@@ -401,9 +402,8 @@ TEST_F(SaveSummary, NonAsciiNameIsTheFileTheUserChose) {
 
     // Saving again to the same name finds the existing file and asks first.
     harness::ClearMessages();
-    harness::SetMessageAnswer([](const harness::MessageRecord& m) {
-        return (m.style & platform::MB_YESNO) ? platform::IDNO : 1;
-    });
+    harness::SetMessageAnswer(
+        [](const harness::MessageRecord& m) { return (m.style & platform::MB_YESNO) ? platform::IDNO : 1; });
     ClickSave();
     ASSERT_EQ(harness::Messages().size(), 1u);
     EXPECT_EQ(harness::Messages()[0].style & 0x0Fu, platform::MB_YESNO);
@@ -436,7 +436,7 @@ TEST_F(SaveSummary, NamesOutsideWindows1252AreSavedUnderTheirRealName) {
     struct Case {
         std::string folder;  // UTF-8
         QString typed;
-        std::string file;    // UTF-8
+        std::string file;  // UTF-8
     };
     const Case cases[] = {
         {"\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\xD1\x8B", "notes", "notes.txt"},
@@ -493,9 +493,8 @@ TEST_F(SaveSummary, QuestionAndFailureInTheChosenLanguage) {
     WriteFile(existing, "old");
     WriteFile(readOnly, "old");
     ::chmod(readOnly.c_str(), 0444);
-    harness::SetMessageAnswer([](const harness::MessageRecord& m) {
-        return (m.style & platform::MB_YESNO) ? platform::IDNO : 1;
-    });
+    harness::SetMessageAnswer(
+        [](const harness::MessageRecord& m) { return (m.style & platform::MB_YESNO) ? platform::IDNO : 1; });
     for (const Case& c : cases) {
         harness::Click(c.button);
         harness::ClearMessages();

@@ -39,7 +39,6 @@ QAccessibleInterface* Of(QWidget* w) { return QAccessible::queryAccessibleInterf
 std::string Name(QWidget* w) { return Of(w)->text(QAccessible::Name).toStdString(); }
 QString Visible(QWidget* w) { return qobject_cast<QLabel*>(w)->text().simplified(); }
 
-
 // Each bit field: its format, field and width, as a description.
 const std::pair<int, const char*> kBitFieldDescriptions[] = {
     {IDC_SIGN_32, "binary32 sign, 1 bit"},
@@ -77,8 +76,9 @@ TEST_F(AppTest, TheMainWindowReadsAsItLooks) {
         if (a->role() == QAccessible::EditableText && !a->text(QAccessible::Description).isEmpty())
             descriptions.insert(a->text(QAccessible::Description).toStdString());
     }
-    EXPECT_EQ(radios, (std::set<std::string>{"IDC_LANG_RO", "IDC_LANG_EN", "IDC_FORMAT_32", "IDC_FORMAT_64", "IDC_FORMAT_128",
-                                             "IDC_FORMAT_16", "IDC_FORMAT_BF16", "IDC_ALL_FIELDS", "IDC_CURRENT_FIELD"}));
+    EXPECT_EQ(radios,
+              (std::set<std::string>{"IDC_LANG_RO", "IDC_LANG_EN", "IDC_FORMAT_32", "IDC_FORMAT_64", "IDC_FORMAT_128",
+                                     "IDC_FORMAT_16", "IDC_FORMAT_BF16", "IDC_ALL_FIELDS", "IDC_CURRENT_FIELD"}));
     EXPECT_EQ(checkBoxes, std::set<std::string>{"IDC_BINARY_NEIGHBOURS"});
     for (auto [id, description] : kBitFieldDescriptions) {
         EXPECT_TRUE(descriptions.count(description)) << description;
@@ -96,11 +96,15 @@ TEST_F(AppTest, TheMainWindowReadsAsItLooks) {
     // Displays are read with the caption beside them, in the current language.
     for (int lang : {IDC_LANG_RO, IDC_LANG_EN}) {
         Click(lang);
-        for (auto [display, caption] : {std::pair{IDC_DATA_TYPE, IDC_DATA_TYPE_CAPTION}, {IDC_CURSOR_POS, IDC_CURSOR_POS_CAPTION},
-                                        {IDC_FIELD_WIDTH, IDC_FIELD_WIDTH_CAPTION}, {IDC_PARAM_LIST, IDC_PARAM_LIST_CAPTION},
-                                        {IDC_EXACT_VALUE, IDC_EXACT_CAPTION}, {IDC_HEX, IDC_HEX_CAPTION}}) {
+        for (auto [display, caption] : {std::pair{IDC_DATA_TYPE, IDC_DATA_TYPE_CAPTION},
+                                        {IDC_CURSOR_POS, IDC_CURSOR_POS_CAPTION},
+                                        {IDC_FIELD_WIDTH, IDC_FIELD_WIDTH_CAPTION},
+                                        {IDC_PARAM_LIST, IDC_PARAM_LIST_CAPTION},
+                                        {IDC_EXACT_VALUE, IDC_EXACT_CAPTION},
+                                        {IDC_HEX, IDC_HEX_CAPTION}}) {
             EXPECT_FALSE(Visible(Widget(caption)).isEmpty());
-            EXPECT_EQ(Name(Widget(display)), Visible(Widget(caption)).toStdString()) << Widget(display)->objectName().toStdString();
+            EXPECT_EQ(Name(Widget(display)), Visible(Widget(caption)).toStdString())
+                << Widget(display)->objectName().toStdString();
         }
     }
     // A caption that is empty leaves the fallback name; a shown one names the display.
@@ -109,16 +113,19 @@ TEST_F(AppTest, TheMainWindowReadsAsItLooks) {
     DIALOG_SET_TEXT(ORVANEGLOBALS::DLG_MAIN, IDC_PARAM_CAPTION, "ULP(X)");
     EXPECT_EQ(Name(Widget(IDC_PARAM_VALUE)), "ULP(X)");
     // Static texts say what they show.
-    EXPECT_EQ(Of(Widget(IDC_DATA_TYPE_CAPTION))->text(QAccessible::Name).simplified(), Visible(Widget(IDC_DATA_TYPE_CAPTION)));
+    EXPECT_EQ(Of(Widget(IDC_DATA_TYPE_CAPTION))->text(QAccessible::Name).simplified(),
+              Visible(Widget(IDC_DATA_TYPE_CAPTION)));
 }
 
 // Under RO no control of the main window is named or described in English,
 // unless its name is the same in both languages.
 TEST_F(AppTest, NamesAndDescriptionsFollowTheLanguage) {
+    // clang-format off
     const std::set<QString> neutral = {"", "X", "RO", "EN", "0's", "1's", "0 <--> 1", "Exit", "CANCEL", "Format",
                                        "Hex-float (%a)", "32 (Binary32)", "64 (Binary64)", "128 (Binary128)",
                                        "16 (Binary16)", "16 (bfloat16)", "1", "5", "7", "8", "10", "11", "15", "23",
                                        "48", "52", "64", "(112)", "msb", "lsb", "-->", "binary16", "bfloat16"};
+    // clang-format on
     auto read = [] {
         std::map<QWidget*, std::pair<QString, QString>> texts;
         for (QWidget* w : Window(ORVANEGLOBALS::DLG_MAIN)->findChildren<QWidget*>())
@@ -139,7 +146,8 @@ TEST_F(AppTest, NamesAndDescriptionsFollowTheLanguage) {
         EXPECT_TRUE(description != english.at(w).second || neutral.count(description)) << what;
     }
     EXPECT_EQ(Name(Widget(IDC_VALUE)), "Valoarea X");
-    EXPECT_EQ(Of(Widget(IDC_FRACTION_64))->text(QAccessible::Description).toStdString(), "binary64 fractie, 52 de biti");
+    EXPECT_EQ(Of(Widget(IDC_FRACTION_64))->text(QAccessible::Description).toStdString(),
+              "binary64 fractie, 52 de biti");
     // The secondary windows too.
     modal::CheckModalOf(IDC_ABOUT, [](QWidget* about) {
         for (QAccessibleInterface* a : Tree(about))
@@ -251,20 +259,25 @@ TEST_F(AppTest, SecondaryDialogsReadTheirVisibleWords) {
     modal::CheckModalOf(IDC_HELP_INFO, [](QWidget* info) {
         bool found = false;
         for (QAccessibleInterface* a : Tree(info))
-            if (a->role() == QAccessible::StaticText && a->text(QAccessible::Name).contains("ulp(X) = 2^(E+1-P)")) found = true;
+            if (a->role() == QAccessible::StaticText && a->text(QAccessible::Name).contains("ulp(X) = 2^(E+1-P)"))
+                found = true;
         EXPECT_TRUE(found) << "the Info formulas by their words";
     });
     modal::CheckModalOf(IDC_ABOUT, [](QWidget* about) {
         std::vector<std::string> statics;
         for (QAccessibleInterface* a : Tree(about))
-            if (a->role() == QAccessible::StaticText) statics.push_back(a->text(QAccessible::Name).simplified().toStdString());
+            if (a->role() == QAccessible::StaticText)
+                statics.push_back(a->text(QAccessible::Name).simplified().toStdString());
         for (const char* name : {"IDC_ABOUT_HEADING", "IDC_ABOUT_AUTHOR"}) {
             auto* label = about->findChild<QLabel*>(name);
             ASSERT_NE(label, nullptr);
             EXPECT_FALSE(label->text().isEmpty());
-            EXPECT_NE(std::find(statics.begin(), statics.end(), label->text().simplified().toStdString()), statics.end()) << name;
+            EXPECT_NE(std::find(statics.begin(), statics.end(), label->text().simplified().toStdString()),
+                      statics.end())
+                << name;
         }
-        EXPECT_NE(Name(about->findChild<QLabel*>("IDC_ABOUT_HEADING")).find("Representation of Floating Point Data"), std::string::npos);
+        EXPECT_NE(Name(about->findChild<QLabel*>("IDC_ABOUT_HEADING")).find("Representation of Floating Point Data"),
+                  std::string::npos);
     });
     Click(IDC_HELP_SUMMARY);
     for (int id = IDC_SUMMARY_TEXT_1; id <= IDC_SUMMARY_TEXT_7; ++id) {
@@ -292,11 +305,12 @@ TEST_F(AppTest, EveryActionWorksFromTheKeyboard) {
         return order;
     };
     const std::vector<std::string> expected = {
-        "IDC_VALUE", "IDC_DATA_TYPE", "IDC_PARAM_VALUE", "IDC_HELP_INFO", "IDC_LANG_RO", "IDC_FORMAT_32",
-        "IDC_ALL_FIELDS", "IDC_ZEROS", "IDC_ONES", "IDC_INVERT", "IDC_HELP_SUMMARY", "IDC_SIGN_32",
-        "IDC_EXPONENT_32", "IDC_FRACTION_32", "IDC_CURSOR_POS", "IDC_FIELD_WIDTH", "IDC_EXACT_VALUE",
-        "IDC_ERROR_VALUE", "IDC_ERROR_ULP", "IDC_ERROR_REL", "IDC_HEX", "IDC_SHORTEST", "IDC_HEXFLOAT",
-        "IDC_STEP_DOWN", "IDC_STEP_UP", "IDC_ABOUT", "IDC_EXIT"};
+        "IDC_VALUE",        "IDC_DATA_TYPE",   "IDC_PARAM_VALUE", "IDC_HELP_INFO",   "IDC_LANG_RO",
+        "IDC_FORMAT_32",    "IDC_ALL_FIELDS",  "IDC_ZEROS",       "IDC_ONES",        "IDC_INVERT",
+        "IDC_HELP_SUMMARY", "IDC_SIGN_32",     "IDC_EXPONENT_32", "IDC_FRACTION_32", "IDC_CURSOR_POS",
+        "IDC_FIELD_WIDTH",  "IDC_EXACT_VALUE", "IDC_ERROR_VALUE", "IDC_ERROR_ULP",   "IDC_ERROR_REL",
+        "IDC_HEX",          "IDC_SHORTEST",    "IDC_HEXFLOAT",    "IDC_STEP_DOWN",   "IDC_STEP_UP",
+        "IDC_ABOUT",        "IDC_EXIT"};
     EXPECT_EQ(tabOrder(), expected);
 
     // A format by the arrow keys; the list (enabled by a finite datum) by the arrow keys too.

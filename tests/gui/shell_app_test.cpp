@@ -76,8 +76,8 @@ TEST_F(AppTest, StartStateShowsBinary32ZeroAndPlaceholders) {
     EXPECT_FALSE(Enabled(IDC_BINARY_NEIGHBOURS));
     EXPECT_FALSE(Enabled(IDC_PARAM_LIST));
     EXPECT_EQ(ListSelection(IDC_PARAM_LIST), 0);
-    const std::vector<std::string> items{"Exponent", "Semnificand", "ULP", "X+ = Nearest(x,+1.0)", "X- = Nearest(x,-1.0)",
-                                         "Epsilon"};
+    const std::vector<std::string> items{
+        "Exponent", "Semnificand", "ULP", "X+ = Nearest(x,+1.0)", "X- = Nearest(x,-1.0)", "Epsilon"};
     EXPECT_EQ(ListItems(IDC_PARAM_LIST), items);
     EXPECT_EQ(Text(IDC_EXIT), "Exit");
     EXPECT_EQ(Text(IDC_ZEROS), "0's");
@@ -318,8 +318,10 @@ TEST(Pictures, EveryImageRendersItsColoursAtAnySize) {
         int id;
         QRgb colour;  // a colour its description asks for
     };
-    const Expect pictures[] = {{IDI_INFO, qRgb(0, 0, 0xe0)}, {IDI_SUMMARY, qRgb(0, 0, 0xe0)},
-                               {IDI_ABOUT, qRgb(0xff, 0xff, 0)}, {IDI_SMALL, qRgb(0x30, 0x50, 0xe0)},
+    const Expect pictures[] = {{IDI_INFO, qRgb(0, 0, 0xe0)},
+                               {IDI_SUMMARY, qRgb(0, 0, 0xe0)},
+                               {IDI_ABOUT, qRgb(0xff, 0xff, 0)},
+                               {IDI_SMALL, qRgb(0x30, 0x50, 0xe0)},
                                {IDB_ULP, qRgb(0xe0, 0, 0)}};
     for (const Expect& e : pictures) {
         for (int side : {16, 32, 64, 128}) {

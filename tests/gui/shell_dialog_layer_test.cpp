@@ -235,8 +235,8 @@ TEST_F(LayerTest, TextsAreWindows1252AndCountCharacters) {
     DIALOG_SET_TEXT(dlg, IDC_VALUE, "");
     QLineEdit* value = EditOf(dlg, IDC_VALUE);
     ClickInto(value);
-    SendText(value, QString::fromUtf8("\u0103"));       // a with breve
-    SendText(value, QString::fromUtf8("\u20ac"));       // euro: has a byte (0x80)
+    SendText(value, QString::fromUtf8("\u0103"));      // a with breve
+    SendText(value, QString::fromUtf8("\u20ac"));      // euro: has a byte (0x80)
     SendText(value, QString::fromUtf8("\U0001F600"));  // a surrogate pair
     SendText(value, "1");
     EXPECT_EQ(Get(dlg, IDC_VALUE, 5), "?\x80?1 ");
@@ -507,15 +507,16 @@ TEST_F(LayerTest, RandomUserInputNeverBreaksTheLayer) {
     };
     std::mt19937 random(1234);
     const int edits[] = {IDC_VALUE, IDC_EXPONENT_32, IDC_FRACTION_32};
-    const Qt::Key keys[] = {Qt::Key_0, Qt::Key_1, Qt::Key_A, Qt::Key_Minus, Qt::Key_Backspace, Qt::Key_Delete,
-                            Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_Return, Qt::Key_Tab};
+    const Qt::Key keys[] = {Qt::Key_0,    Qt::Key_1,     Qt::Key_A,    Qt::Key_Minus, Qt::Key_Backspace, Qt::Key_Delete,
+                            Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End,   Qt::Key_Return,    Qt::Key_Tab};
     for (int step = 0; step < 400; ++step) {
         QLineEdit* e = EditOf(dlg, edits[random() % 3]);
         switch (random() % 4) {
         case 0: ClickInto(e); break;
         case 1: SendText(e, QString::fromUtf8(random() % 2 ? "\u00e9" : "\u0219")); break;
         case 2:
-            QGuiApplication::clipboard()->setText(QString(static_cast<int>(random() % 300), QChar(static_cast<char16_t>(u'0' + random() % 10))));
+            QGuiApplication::clipboard()->setText(
+                QString(static_cast<int>(random() % 300), QChar(static_cast<char16_t>(u'0' + random() % 10))));
             QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
             break;
         default: QTest::keyClick(e, keys[random() % std::size(keys)]); break;
@@ -546,14 +547,16 @@ TEST_F(LayerTest, TheListNeverLosesItsSelectionToTheUser) {
     clickRow(2, Qt::NoModifier);
     ASSERT_EQ(GetInt(dlg, IDC_PARAM_LIST, 1), 3);
     g_log.clear();
-    const Qt::KeyboardModifiers modifiers[] = {Qt::ControlModifier, Qt::ShiftModifier, Qt::ControlModifier | Qt::ShiftModifier,
+    const Qt::KeyboardModifiers modifiers[] = {Qt::ControlModifier, Qt::ShiftModifier,
+                                               Qt::ControlModifier | Qt::ShiftModifier,
                                                Qt::AltModifier | Qt::ControlModifier};
     for (Qt::KeyboardModifiers m : modifiers) {
         clickRow(2, m);
         EXPECT_EQ(GetInt(dlg, IDC_PARAM_LIST, 1), 3) << "modifiers " << m.toInt();
         EXPECT_EQ(list->selectionModel()->selectedRows().size(), 1);
     }
-    EXPECT_EQ(g_log, (std::vector<Event>(std::size(modifiers), {IDC_PARAM_LIST, EVENT_SELCHANGE}))) << "each click chose it again";
+    EXPECT_EQ(g_log, (std::vector<Event>(std::size(modifiers), {IDC_PARAM_LIST, EVENT_SELCHANGE})))
+        << "each click chose it again";
     list->setFocus();
     for (Qt::KeyboardModifiers m : {Qt::ControlModifier, Qt::NoModifier}) QTest::keyClick(list, Qt::Key_Space, m);
     Pump();
@@ -612,7 +615,8 @@ TEST_F(LayerTest, InputMethodTextIsOneUserEdit) {
 using InputMethod = harness::AppTest;
 TEST_F(InputMethod, ReadOnlyDisplaysRefuseIt) {
     const auto& layout = *layouts::FindLayout(IDD_MAIN);
-    const QString commits[] = {QString(3, QChar(0)), QStringLiteral("??????"), QString::fromUtf8("\u0103\u00ee\u0219 1")};
+    const QString commits[] = {QString(3, QChar(0)), QStringLiteral("??????"),
+                               QString::fromUtf8("\u0103\u00ee\u0219 1")};
     for (int format : {IDC_FORMAT_32, IDC_FORMAT_64, IDC_FORMAT_128, IDC_FORMAT_16, IDC_FORMAT_BF16}) {
         harness::Click(format);
         harness::ClickInto(IDC_VALUE);

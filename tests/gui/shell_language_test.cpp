@@ -81,7 +81,8 @@ void CollectChooser(QFileDialog* chooser, const QStringList& dataNames, Texts& o
         if (!w->isVisible()) continue;
         const std::string name = w->objectName().toStdString();
         if (!w->toolTip().isEmpty()) out["tip:" + name] = w->toolTip();
-        if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) out["label:" + name] = label->text();
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty())
+            out["label:" + name] = label->text();
         if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->text().isEmpty())
             out["button:" + name + ":" + std::to_string(w->parentWidget()->children().indexOf(w))] = button->text();
     }
@@ -128,14 +129,17 @@ void CollectBox(QMessageBox* box, const std::string& which, Texts& out) {
 // column filled (the folder's type and the files' details come later).
 bool WaitForRows(QFileDialog* chooser, int rows) {
     auto* view = chooser->findChild<QAbstractItemView*>("treeView");
-    return view && QTest::qWaitFor([&] {
-        const QModelIndex root = view->rootIndex();
-        if (view->model()->rowCount(root) < rows) return false;
-        for (int row = 0; row < rows; ++row)
-            for (int column = 2; column < 4; ++column)
-                if (view->model()->index(row, column, root).data().toString().isEmpty()) return false;
-        return true;
-    }, 5000);
+    return view && QTest::qWaitFor(
+                       [&] {
+                           const QModelIndex root = view->rootIndex();
+                           if (view->model()->rowCount(root) < rows) return false;
+                           for (int row = 0; row < rows; ++row)
+                               for (int column = 2; column < 4; ++column)
+                                   if (view->model()->index(row, column, root).data().toString().isEmpty())
+                                       return false;
+                           return true;
+                       },
+                       5000);
 }
 
 struct Session {
@@ -251,9 +255,9 @@ TEST_F(NoHooksLanguage, TheChooserAndTheYesNoBoxSpeakTheChosenLanguage) {
     ASSERT_TRUE(romanian.load(QStringLiteral(":/i18n/qt_ro.qm")));
     EXPECT_GT(ro.requests.size(), 40u);
     for (const auto& r : ro.requests) {
-        const QString translated = romanian.translate(r.context.toUtf8(), r.source.toUtf8(),
-                                                      r.disambiguation.isEmpty() ? nullptr : r.disambiguation.toUtf8().constData(),
-                                                      r.n);
+        const QString translated =
+            romanian.translate(r.context.toUtf8(), r.source.toUtf8(),
+                               r.disambiguation.isEmpty() ? nullptr : r.disambiguation.toUtf8().constData(), r.n);
         EXPECT_FALSE(translated.isNull()) << "no Romanian for " << r.context.toStdString() << " \""
                                           << r.source.toStdString() << "\" (" << r.disambiguation.toStdString() << ")";
     }

@@ -49,6 +49,7 @@ struct Designed {
 };
 
 const Designed kMainDesign[] = {
+    // clang-format off
     {"IDC_GROUP_DATA", "", 7, 18, 323, 86},           {"IDC_VALUE", "", 21, 39, 171, 12},
     {"IDC_STATIC", "X", 107, 28, 8, 8},                {"IDC_DATA_TYPE_CAPTION", "", 200, 27, 122, 8},
     {"IDC_DATA_TYPE", "", 200, 39, 100, 12},          {"IDC_LANG_RO", "", 187, 7, 22, 10},
@@ -79,6 +80,7 @@ const Designed kMainDesign[] = {
     {"IDC_CURSOR_POS_CAPTION2", "", 355, 200, 61, 17}, {"IDC_FIELD_WIDTH", "", 334, 225, 17, 12},
     {"IDC_FIELD_WIDTH_CAPTION", "", 355, 226, 52, 10}, {"IDC_ABOUT", "", 191, 294, 44, 16},
     {"IDC_EXIT", "", 376, 295, 45, 15},               {"IDCANCEL", "", 8, 295, 40, 15},
+    // clang-format on
 };
 const QSize kMainDesignFrame(428, 318);
 
@@ -95,6 +97,7 @@ const QSize kMainFrame(620, 380);
 
 // Controls that the design did not have.
 const Designed kMainAdditions[] = {
+    // clang-format off
     {"IDC_FORMAT_16", "", 440, 47, 70, 10},           {"IDC_FORMAT_BF16", "", 440, 66, 70, 10},
     {"IDC_FORMAT_CAPTION2", "", 450, 32, 52, 10},     {"IDC_SIGN_16", "", 25, 292, 10, 12},
     {"IDC_EXPONENT_16", "", 35, 292, 27, 12},         {"IDC_FRACTION_16", "", 62, 292, 46, 12},
@@ -112,29 +115,41 @@ const Designed kMainAdditions[] = {
     {"IDC_SHORTEST_CAPTION", "", 436, 272, 168, 9},   {"IDC_SHORTEST", "", 436, 282, 168, 12},
     {"IDC_HEXFLOAT_CAPTION", "", 436, 298, 168, 9},   {"IDC_HEXFLOAT", "", 436, 308, 168, 12},
     {"IDC_STEP_DOWN", "", 436, 325, 80, 14},          {"IDC_STEP_UP", "", 524, 325, 80, 14},
+    // clang-format on
 };
 
 const Designed kInfoDesign[] = {
-    {"IDOK", "", 109, 145, 28, 11},          {"IDCANCEL", "", 8, 145, 34, 13},
-    {"IDC_STATIC", "", 13, 14, 118, 53},     {"IDC_INFO_TEXT", "", 38, 74, 68, 58},
+    {"IDOK", "", 109, 145, 28, 11},
+    {"IDCANCEL", "", 8, 145, 34, 13},
+    {"IDC_STATIC", "", 13, 14, 118, 53},
+    {"IDC_INFO_TEXT", "", 38, 74, 68, 58},
     {"IDC_STATIC", "ULP, X+, and  X-", 7, 3, 130, 137},
 };
 const Designed kAboutDesign[] = {
-    {"IDOK", "", 137, 80, 30, 12},          {"IDCANCEL", "", 7, 80, 32, 12},
-    {"IDC_ABOUT_HEADING", "", 7, 7, 160, 36}, {"IDC_ABOUT_AUTHOR", "", 7, 49, 160, 21},
+    {"IDOK", "", 137, 80, 30, 12},
+    {"IDCANCEL", "", 7, 80, 32, 12},
+    {"IDC_ABOUT_HEADING", "", 7, 7, 160, 36},
+    {"IDC_ABOUT_AUTHOR", "", 7, 49, 160, 21},
     {"IDC_STATIC", "", 79, 77, 20, 20},
 };
 const Designed kSummaryDesign[] = {
-    {"IDOK", "", 217, 300, 33, 12},                {"IDCANCEL", "", 104, 300, 33, 12},
-    {"IDC_SUMMARY_TEXT_1", "", 22, 15, 220, 40},   {"IDC_SUMMARY_TEXT_2", "", 22, 64, 220, 26},
-    {"IDC_SUMMARY_TEXT_3", "", 22, 99, 220, 54},   {"IDC_SUMMARY_TEXT_4", "", 22, 160, 220, 27},
-    {"IDC_SUMMARY_TEXT_5", "", 22, 192, 220, 27},  {"IDC_SUMMARY_TEXT_6", "", 22, 225, 220, 39},
-    {"IDC_SUMMARY_TEXT_7", "", 22, 268, 220, 18},  {"IDC_STATIC", "", 10, 3, 240, 292},
+    {"IDOK", "", 217, 300, 33, 12},
+    {"IDCANCEL", "", 104, 300, 33, 12},
+    {"IDC_SUMMARY_TEXT_1", "", 22, 15, 220, 40},
+    {"IDC_SUMMARY_TEXT_2", "", 22, 64, 220, 26},
+    {"IDC_SUMMARY_TEXT_3", "", 22, 99, 220, 54},
+    {"IDC_SUMMARY_TEXT_4", "", 22, 160, 220, 27},
+    {"IDC_SUMMARY_TEXT_5", "", 22, 192, 220, 27},
+    {"IDC_SUMMARY_TEXT_6", "", 22, 225, 220, 39},
+    {"IDC_SUMMARY_TEXT_7", "", 22, 268, 220, 18},
+    {"IDC_STATIC", "", 10, 3, 240, 292},
     {"IDC_SAVE", "", 9, 299, 39, 12},
 };
 
 using Row = std::tuple<std::string, std::string, int, int, int, int>;
-Row RowOf(const Designed& d) { return {d.name, std::string(d.name) == "IDC_STATIC" ? d.caption : "", d.x, d.y, d.w, d.h}; }
+Row RowOf(const Designed& d) {
+    return {d.name, std::string(d.name) == "IDC_STATIC" ? d.caption : "", d.x, d.y, d.w, d.h};
+}
 
 // The main dialog's designed numbers with the departures and the additions.
 std::map<std::string, Designed> MainExpected() {
@@ -168,10 +183,12 @@ std::multiset<Row> TableRows(int layoutId) {
 }
 
 const std::pair<int, int> kBitEdits[] = {
-    {IDC_SIGN_32, 1},  {IDC_EXPONENT_32, 8},   {IDC_FRACTION_32, 23},       {IDC_SIGN_64, 1},
-    {IDC_EXPONENT_64, 11}, {IDC_FRACTION_64, 52}, {IDC_SIGN_128, 1},          {IDC_EXPONENT_128, 15},
-    {IDC_FRACTION_128_HIGH, 48}, {IDC_FRACTION_128_LOW, 64}, {IDC_SIGN_16, 1}, {IDC_EXPONENT_16, 5},
-    {IDC_FRACTION_16, 10}, {IDC_SIGN_BF16, 1}, {IDC_EXPONENT_BF16, 8}, {IDC_FRACTION_BF16, 7}};
+    {IDC_SIGN_32, 1},           {IDC_EXPONENT_32, 8},   {IDC_FRACTION_32, 23},
+    {IDC_SIGN_64, 1},           {IDC_EXPONENT_64, 11},  {IDC_FRACTION_64, 52},
+    {IDC_SIGN_128, 1},          {IDC_EXPONENT_128, 15}, {IDC_FRACTION_128_HIGH, 48},
+    {IDC_FRACTION_128_LOW, 64}, {IDC_SIGN_16, 1},       {IDC_EXPONENT_16, 5},
+    {IDC_FRACTION_16, 10},      {IDC_SIGN_BF16, 1},     {IDC_EXPONENT_BF16, 8},
+    {IDC_FRACTION_BF16, 7}};
 
 int CaretX(QLineEdit* edit, int position) {
     edit->setCursorPosition(position);
@@ -210,12 +227,15 @@ void ExpectNothingClipped(const char* language) {
             if (label->text().isEmpty()) continue;
             QFontMetrics fm(label->font());
             if (label->wordWrap()) {
-                EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name << ": " << label->text().toStdString();
-                for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+                EXPECT_LE(label->heightForWidth(label->width()), label->height())
+                    << name << ": " << label->text().toStdString();
+                for (const QString& word :
+                     label->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
                     EXPECT_LE(fm.horizontalAdvance(word), label->width()) << name << ": word " << word.toStdString();
             } else {
                 const QStringList lines = label->text().split(u'\n');
-                for (const QString& line : lines) EXPECT_LE(fm.horizontalAdvance(line), label->contentsRect().width()) << name;
+                for (const QString& line : lines)
+                    EXPECT_LE(fm.horizontalAdvance(line), label->contentsRect().width()) << name;
                 EXPECT_LE(static_cast<int>(lines.size()) * fm.height(), label->height() + 1) << name;
             }
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
@@ -247,8 +267,8 @@ TEST_F(AppTest, EveryControlIsNamedForTestsAndScreenReaders) {
         QWidget* w = Widget(def.id);
         ASSERT_NE(w, nullptr) << def.name;
         EXPECT_EQ(w->objectName().toStdString(), def.name);
-        const bool captionless = def.kind == layouts::Kind::Edit || def.kind == layouts::Kind::ListBox ||
-                                 (def.style & layouts::ICON_BUTTON);
+        const bool captionless =
+            def.kind == layouts::Kind::Edit || def.kind == layouts::Kind::ListBox || (def.style & layouts::ICON_BUTTON);
         if (captionless) {
             EXPECT_FALSE(w->accessibleName().isEmpty()) << def.name << " needs an accessible name";
         }

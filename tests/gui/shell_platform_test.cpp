@@ -182,13 +182,15 @@ QStringList ListedNames(QFileDialog* chooser, int atLeast) {
     auto* view = chooser->findChild<QAbstractItemView*>("treeView");
     if (!view) return {};
     QStringList names;
-    const bool loaded = QTest::qWaitFor([&] {
-        names.clear();
-        const QModelIndex root = view->rootIndex();
-        for (int row = 0; row < view->model()->rowCount(root); ++row)
-            names << view->model()->index(row, 0, root).data().toString();
-        return names.size() >= atLeast;
-    }, 3000);
+    const bool loaded = QTest::qWaitFor(
+        [&] {
+            names.clear();
+            const QModelIndex root = view->rootIndex();
+            for (int row = 0; row < view->model()->rowCount(root); ++row)
+                names << view->model()->index(row, 0, root).data().toString();
+            return names.size() >= atLeast;
+        },
+        3000);
     EXPECT_TRUE(loaded) << names.join(u',').toStdString();
     names.sort();
     return names;
@@ -202,7 +204,8 @@ TEST_F(RealFileChooser, ABlankNameKeepsTheChooserOpen) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const std::vector<std::pair<const char*, std::function<void(QFileDialog*)>>> cases = {
-        {"Open on the offered blank", [](QFileDialog* chooser) {
+        {"Open on the offered blank",
+         [](QFileDialog* chooser) {
              auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
              ASSERT_NE(name, nullptr);
              ASSERT_EQ(name->text(), " ");
@@ -284,7 +287,8 @@ TEST_F(RealFileChooser, TheAnswerMapsBackToTheRealPath) {
     });
     ASSERT_NE(platform::GetOpenFileNameA(c.request), 0);
     const std::string answer(c.buffer.data());
-    EXPECT_NE(answer.find("/" + std::string(9, '?') + "/" + std::string(7, '?') + " caf\xE9.txt"), std::string::npos) << answer;
+    EXPECT_NE(answer.find("/" + std::string(9, '?') + "/" + std::string(7, '?') + " caf\xE9.txt"), std::string::npos)
+        << answer;
     const QFileInfo real(QString::fromStdString(platform::FileSystemPath(answer)));
     EXPECT_EQ(real.dir().canonicalPath(), QDir(folder).canonicalPath());
     EXPECT_EQ(real.fileName(), QString::fromUtf8("\u0437\u0430\u043c\u0435\u0442\u043a\u0438 caf\u00e9.txt"));

@@ -31,7 +31,8 @@ void ExpectReadable(QWidget* window, const std::string& where) {
         if (auto* label = qobject_cast<QLabel*>(w)) {
             if (label->text().isEmpty()) continue;
             if (label->wordWrap()) {
-                EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name << ": " << label->text().toStdString();
+                EXPECT_LE(label->heightForWidth(label->width()), label->height())
+                    << name << ": " << label->text().toStdString();
             } else {
                 QFontMetrics fm(label->font());
                 for (const QString& line : label->text().split(u'\n'))
@@ -49,7 +50,8 @@ void ExpectReadable(QWidget* window, const std::string& where) {
     const auto children = window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget* a : children) {
         for (QWidget* b : children) {
-            if (a < b && a->isVisibleTo(window) && b->isVisibleTo(window) && !a->inherits("QGroupBox") && !b->inherits("QGroupBox")) {
+            if (a < b && a->isVisibleTo(window) && b->isVisibleTo(window) && !a->inherits("QGroupBox") &&
+                !b->inherits("QGroupBox")) {
                 EXPECT_FALSE(a->geometry().intersects(b->geometry()))
                     << where << " " << a->objectName().toStdString() << " and " << b->objectName().toStdString();
             }
@@ -60,9 +62,9 @@ void ExpectReadable(QWidget* window, const std::string& where) {
         if (w->isVisibleTo(window)) {
             EXPECT_TRUE(window->rect().contains(w->geometry())) << where << " " << w->objectName().toStdString();
         }
-    if (const char* dir = std::getenv("ORVANE_SHOTS")) window->grab().save(QString::fromLocal8Bit(dir) + "/" + window->objectName() + ".png");
+    if (const char* dir = std::getenv("ORVANE_SHOTS"))
+        window->grab().save(QString::fromLocal8Bit(dir) + "/" + window->objectName() + ".png");
 }
-
 
 }  // namespace
 

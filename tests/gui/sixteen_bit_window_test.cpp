@@ -79,8 +79,8 @@ TEST_F(SixteenBitWindow, BitsShowValueClassAndParameters) {
     EXPECT_EQ(Text(IDC_VALUE), "+1.0000E+00");
     EXPECT_EQ(Text(IDC_DATA_TYPE), "Numar normalizat: Real(2)");
     EXPECT_EQ(Text(IDC_FIELD_WIDTH), "10");
-    const std::pair<int, const char*> params[] = {
-        {1, "0"}, {2, "1.0000E+00"}, {3, "9.7656E-04"}, {4, "1.0010E+00"}, {5, "9.9951E-01"}, {6, "Epsilon = ULP(1.H0)."}};
+    const std::pair<int, const char*> params[] = {{1, "0"},          {2, "1.0000E+00"}, {3, "9.7656E-04"},
+                                                  {4, "1.0010E+00"}, {5, "9.9951E-01"}, {6, "Epsilon = ULP(1.H0)."}};
     for (auto [item, shown] : params) {
         Pick(item);
         EXPECT_EQ(Text(IDC_PARAM_VALUE), shown) << item;
@@ -124,7 +124,8 @@ TEST_F(SixteenBitWindow, SwitchingAmongAllFormatsClearsEveryStaleDisplay) {
     const auto rows = FormatRows();
     for (int step = 0; step < 25; ++step) {
         const FormatRow& previous = *RowOfKind(COMUN::FORMAT_KIND);
-        PasteOver(previous.Fields().back().id, std::string(static_cast<std::size_t>(previous.Fields().back().width), '1'));
+        PasteOver(previous.Fields().back().id,
+                  std::string(static_cast<std::size_t>(previous.Fields().back().width), '1'));
         harness::SelectListItem(IDC_PARAM_LIST, 3);
         const FormatRow& next = rows[rng() % rows.size()];
         SCOPED_TRACE(std::string(previous.info->name) + " -> " + next.info->name);

@@ -93,7 +93,8 @@ TEST_F(StoredValueWindow, KeywordsAndStaleDisplays) {
     EXPECT_EQ(Text(IDC_EXACT_VALUE), "NaN semnalizator, semn +, sarcina utila 0x200001");
     // A bulk button and a format change leave no stale display behind.
     harness::Click(IDC_ONES);
-    for (int id : {IDC_EXACT_VALUE, IDC_ERROR_VALUE, IDC_HEX, IDC_SHORTEST, IDC_HEXFLOAT}) EXPECT_EQ(Text(id), "") << id;
+    for (int id : {IDC_EXACT_VALUE, IDC_ERROR_VALUE, IDC_HEX, IDC_SHORTEST, IDC_HEXFLOAT})
+        EXPECT_EQ(Text(id), "") << id;
     harness::ClickInto(IDC_FRACTION_32);
     EXPECT_EQ(Text(IDC_HEX), "FFFFFFFF");
     harness::Click(IDC_FORMAT_64);
@@ -198,7 +199,8 @@ TEST_F(StoredValueWindow, HexWordsRoundTrip) {
         const ieee::FormatInfo& f = *row.info;
         for (int i = 0; i < 40; ++i) {
             ieee::uint128 pattern = (ieee::uint128(rng()) << 64 | rng()) & f.patternMask();
-            if (i < 8) pattern = (i & 1 ? f.signBit() : 0) | (i < 2 ? 0 : i < 4 ? 1 : i < 6 ? f.infinity() - 1 : f.infinity());
+            if (i < 8)
+                pattern = (i & 1 ? f.signBit() : 0) | (i < 2 ? 0 : i < 4 ? 1 : i < 6 ? f.infinity() - 1 : f.infinity());
             const std::string word = ieee::HexWord(f, pattern);
             PasteWord(word);
             ASSERT_EQ(Bits(row.kind), ieee::BitString(f, pattern)) << f.name << " " << word;
@@ -229,7 +231,9 @@ TEST_F(StoredValueWindow, BadWordsChangeNothing) {
         {QString(100000, u'A'), "Prea multe cifre hexazecimale !\n(Formatul binary32 are 8 cifre)"},
         {QString::fromUtf8("3F\u00e9C"), "Cuvant hexazecimal invalid !\n(Sunt permise doar cifrele 0-9 si A-F)"},
         {QString::fromUtf8("3F\U0001F600"), "Cuvant hexazecimal invalid !\n(Sunt permise doar cifrele 0-9 si A-F)"},
+        // clang-format off
         {QString("3F\x01" "C"), "Cuvant hexazecimal invalid !\n(Sunt permise doar cifrele 0-9 si A-F)"},
+        // clang-format on
     };
     for (const Case& c : cases) {
         harness::ClearMessages();
@@ -277,7 +281,8 @@ TEST_F(StoredValueWindow, StepsAreNextUpAndNextDown) {
         {ieee::KIND_BINARY32, "00000001", IDC_STEP_DOWN, "00000000"},
         {ieee::KIND_BINARY32, "7FC00000", IDC_STEP_UP, nullptr},
         {ieee::KIND_BINARY64, "7FEFFFFFFFFFFFFF", IDC_STEP_UP, "7FF0000000000000"},
-        {ieee::KIND_BINARY128, "00000000 00000000 00000000 00000000", IDC_STEP_UP, "00000000 00000000 00000000 00000001"},
+        {ieee::KIND_BINARY128, "00000000 00000000 00000000 00000000", IDC_STEP_UP,
+         "00000000 00000000 00000000 00000001"},
         {ieee::KIND_BINARY16, "7BFF", IDC_STEP_UP, "7C00"},
         {ieee::KIND_BFLOAT16, "3F80", IDC_STEP_DOWN, "3F7F"},
     };

@@ -45,8 +45,8 @@ struct Fixed {
     const char* caption;
 };
 const std::vector<Fixed> kFixedCaptions = {
-    {IDC_LANG_RO, "RO"},     {IDC_LANG_EN, "EN"},     {IDC_ZEROS, "0's"},
-    {IDC_ONES, "1's"},       {IDC_INVERT, "0 <--> 1"}, {IDC_EXIT, "Exit"},
+    {IDC_LANG_RO, "RO"}, {IDC_LANG_EN, "EN"},      {IDC_ZEROS, "0's"},
+    {IDC_ONES, "1's"},   {IDC_INVERT, "0 <--> 1"}, {IDC_EXIT, "Exit"},
 };
 
 const std::string kRomanianPlaceholder = std::string(25, ' ') + "Semnificand (Fractia)";
@@ -67,8 +67,8 @@ protected:
         for (const Fixed& f : kFixedCaptions) EXPECT_EQ(harness::Text(f.id), f.caption) << "control " << f.id;
         EXPECT_EQ(ListItem(IDC_PARAM_LIST, 2), english ? "Significand" : "Semnificand");
         for (int item : {1, 3, 4, 5, 6}) {
-            static const char* const others[] = {"Exponent", "", "ULP", "X+ = Nearest(x,+1.0)",
-                                                 "X- = Nearest(x,-1.0)", "Epsilon"};
+            static const char* const others[] = {"Exponent", "", "ULP", "X+ = Nearest(x,+1.0)", "X- = Nearest(x,-1.0)",
+                                                 "Epsilon"};
             EXPECT_EQ(ListItem(IDC_PARAM_LIST, item), others[item - 1]);
         }
         EXPECT_EQ(COMUN::LANG, english ? 2 : 1);

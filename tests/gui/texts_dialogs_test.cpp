@@ -36,8 +36,8 @@ const std::vector<SummaryItem> kSummary = {
      {"- Other Data:", "4) Signed Infinity", "5) Non-Numbers (Not-a-Number)"}},
     {{"Datele 1, 2, si 3, se reprezinta printr-o tripleta:  (S, E, sig)", "S = bitul de semn;",
       "E = exponentul (reprezentarii) ;", "sig = semnificand", "", "Valoare = (-1)^S * 2^E * sig"},
-     {"Data 1, 2, and 3, are represented by a triple:  (S, E, sig)", "S = sign bit;",
-      "E = (representation) exponent;", "sig = significand", "", "Value =(-1)^S * 2^E * sig"}},
+     {"Data 1, 2, and 3, are represented by a triple:  (S, E, sig)", "S = sign bit;", "E = (representation) exponent;",
+      "sig = significand", "", "Value =(-1)^S * 2^E * sig"}},
     {{"Codificare exponent \"E\":", "- Datele 2 and 3:  Camp exponent = 00 ... 0",
       "- Datele 4 and 5:  Camp exponent = 11 ... 1"},
      {"Exponent encoding:", "- Data 2 and 3: Exponent field = 00 ... 0", "- Data 4 and 5: Exponent field = 11 ... 1"}},
@@ -88,8 +88,7 @@ bool HasLabel(QWidget* window, const QString& text) {
 // Clicks `id` of the main dialog; while the modal dialog it opens is up,
 // `inspect` runs with its window, then the dialog is closed with `close`.
 // Returns false if no modal window appeared.
-bool WithModal(int id, const std::function<void(QWidget*)>& inspect,
-               const std::function<void(QWidget*)>& close) {
+bool WithModal(int id, const std::function<void(QWidget*)>& inspect, const std::function<void(QWidget*)>& close) {
     bool seen = false;
     QTimer* poll = new QTimer;
     poll->setInterval(10);
@@ -132,8 +131,7 @@ protected:
         for (std::size_t i = 0; i < kSummary.size(); ++i) {
             const auto& lines = english ? kSummary[i].english : kSummary[i].romanian;
             const int id = IDC_SUMMARY_TEXT_1 + static_cast<int>(i);
-            EXPECT_EQ(harness::Text(COMUN::DLG_SUMMARY, id), Joined(lines, "\r\n"))
-                << "summary item " << i + 1;
+            EXPECT_EQ(harness::Text(COMUN::DLG_SUMMARY, id), Joined(lines, "\r\n")) << "summary item " << i + 1;
         }
     }
 };
@@ -143,8 +141,8 @@ TEST_F(HelpDialogs, InfoShowsTheFormulasInEitherLanguage) {
     const std::string kInfoBytes =
         "X = 2^E * b0.b1 ... bP-1\n\r\n\rulp(X) = 2^(E+1-P)\n\r\n\rX  +ulp(X)  = X+\n\r\n\rX-  +ulp(X-) = X";
     ASSERT_EQ(kInfoBytes.size(), 86u);
-    const QString expected = QString::fromLatin1(
-        "X = 2^E * b0.b1 ... bP-1\n\nulp(X) = 2^(E+1-P)\n\nX  +ulp(X)  = X+\n\nX-  +ulp(X-) = X");
+    const QString expected =
+        QString::fromLatin1("X = 2^E * b0.b1 ... bP-1\n\nulp(X) = 2^(E+1-P)\n\nX  +ulp(X)  = X+\n\nX-  +ulp(X-) = X");
     for (int lang : {IDC_LANG_RO, IDC_LANG_EN}) {
         harness::Click(lang);
         QString title;
@@ -165,7 +163,8 @@ TEST_F(HelpDialogs, InfoShowsTheFormulasInEitherLanguage) {
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     }
     // Opening it again works after it was closed with OK.
-    EXPECT_TRUE(WithModal(IDC_HELP_INFO, [](QWidget*) {}, ClickOk));
+    EXPECT_TRUE(WithModal(
+        IDC_HELP_INFO, [](QWidget*) {}, ClickOk));
     EXPECT_TRUE(harness::Messages().empty());
 }
 
@@ -202,7 +201,8 @@ TEST_F(HelpDialogs, AboutTakesTheLanguageOfTheMomentItOpens) {
         if (firstAuthor.isEmpty()) firstAuthor = author;
         EXPECT_EQ(author, firstAuthor);  // the same in both languages
     }
-    EXPECT_TRUE(WithModal(IDC_ABOUT, [](QWidget*) {}, ClickOk));
+    EXPECT_TRUE(WithModal(
+        IDC_ABOUT, [](QWidget*) {}, ClickOk));
 }
 
 TEST_F(HelpDialogs, SummaryShowsTheTextsOfTheLanguageAtEachOpening) {
@@ -223,8 +223,7 @@ TEST_F(HelpDialogs, SummaryShowsTheTextsOfTheLanguageAtEachOpening) {
     // Closed and opened again: English.
     QTest::keyClick(window, Qt::Key_Escape);
     harness::ProcessEvents();
-    EXPECT_TRUE(harness::Window(COMUN::DLG_SUMMARY) == nullptr ||
-                !harness::Window(COMUN::DLG_SUMMARY)->isVisible());
+    EXPECT_TRUE(harness::Window(COMUN::DLG_SUMMARY) == nullptr || !harness::Window(COMUN::DLG_SUMMARY)->isVisible());
     harness::Click(IDC_HELP_SUMMARY);
     ASSERT_NE(harness::Window(COMUN::DLG_SUMMARY), nullptr);
     ExpectSummaryTexts(true);

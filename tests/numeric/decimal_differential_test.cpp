@@ -16,9 +16,9 @@
 using ieee::ReadStatus;
 using ieee::uint128;
 using oracle::Fmt;
-using oracle::Hex;
 using oracle::FmtOf;
 using oracle::FromPattern;
+using oracle::Hex;
 
 namespace {
 
@@ -35,7 +35,10 @@ struct Decimal {
 Decimal Parse(const std::string& s) {
     Decimal d;
     size_t i = 0;
-    if (s[0] == '-') { d.negative = true; i = 1; }
+    if (s[0] == '-') {
+        d.negative = true;
+        i = 1;
+    }
     const size_t e = s.find('e');
     d.digits = s.substr(i, e - i);
     d.exponent = std::stol(s.substr(e + 1));
@@ -58,7 +61,10 @@ Decimal Increment(const Decimal& d) {
     size_t i = t.digits.size();
     while (i > 0) {
         --i;
-        if (t.digits[i] != '9') { ++t.digits[i]; return t; }
+        if (t.digits[i] != '9') {
+            ++t.digits[i];
+            return t;
+        }
         t.digits[i] = '0';
     }
     t.digits.insert(0, "1");
@@ -112,7 +118,10 @@ Decimal MakeDecimal(const Fmt& f, oracle::PatternSource& src) {
         oracle::ToMpfr(f, b, x);
         Decimal d;
         d.negative = mpfr_signbit(x) != 0;
-        if (mpfr_zero_p(x)) { d.digits = "0"; return d; }
+        if (mpfr_zero_p(x)) {
+            d.digits = "0";
+            return d;
+        }
         const size_t n = 1 + rng() % static_cast<size_t>(f.sciDigits + 4);
         mpfr_exp_t e = 0;
         char* s = mpfr_get_str(nullptr, &e, 10, n, x, MPFR_RNDN);
@@ -140,7 +149,8 @@ Decimal MakeDecimal(const Fmt& f, oracle::PatternSource& src) {
         // Exact binary128 expansions far below 1 run to thousands of digits;
         // keep most of them short and still visit the subnormal range.
         const int stored = static_cast<int>((b & ~f.signBit()) >> f.fractionBits);
-        if (stored < f.bias - 3000 && rng() % 16 != 0) b = (b & ~(uint128(0x7FFF) << f.fractionBits)) | (uint128(f.bias - 3000 + rng() % 6000) << f.fractionBits);
+        if (stored < f.bias - 3000 && rng() % 16 != 0)
+            b = (b & ~(uint128(0x7FFF) << f.fractionBits)) | (uint128(f.bias - 3000 + rng() % 6000) << f.fractionBits);
     }
     const Decimal mid = Parse(oracle::ExactDecimal(f, b, true));
     switch (rng() % 4) {
@@ -177,8 +187,8 @@ void TextToBitsSweep(uint64_t seed) {
         if (!ok) {
             ++mismatches;
             ADD_FAILURE() << "text \"" << spelt.substr(0, 300) << "\" (canonical " << d.Canonical().substr(0, 300)
-                          << "): status " << static_cast<int>(status) << " bits " << Hex(ieee::Bits(x))
-                          << ", MPFR " << Hex(expected);
+                          << "): status " << static_cast<int>(status) << " bits " << Hex(ieee::Bits(x)) << ", MPFR "
+                          << Hex(expected);
         }
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -258,8 +268,7 @@ void EdgeMidpoints() {
             const ReadStatus status = ieee::ReadFreeForm(d.Canonical(), x);
             if ((expected & ~f.signBit()) == f.infinity())
                 EXPECT_EQ(status, ReadStatus::Invalid) << d.Canonical().substr(0, 80);
-            else
-                EXPECT_EQ(Hex(ieee::Bits(x)), Hex(expected)) << d.Canonical().substr(0, 80) << " e" << d.exponent;
+            else EXPECT_EQ(Hex(ieee::Bits(x)), Hex(expected)) << d.Canonical().substr(0, 80) << " e" << d.exponent;
         }
     }
 }

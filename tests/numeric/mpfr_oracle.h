@@ -24,9 +24,9 @@ struct Fmt {
     int fractionBits;
     int precision;
     int bias;
-    int sciDigits;      // significant digits of the scientific text
-    char letter;        // its exponent letter
-    int minExpDigits;   // its minimum exponent digits
+    int sciDigits;     // significant digits of the scientific text
+    char letter;       // its exponent letter
+    int minExpDigits;  // its minimum exponent digits
     int emin() const { return 1 - bias; }
     uint128 signBit() const { return uint128(1) << (bits - 1); }
     uint128 fractionMask() const { return (uint128(1) << fractionBits) - 1; }
@@ -38,8 +38,8 @@ struct Fmt {
 inline constexpr Fmt kF32{4, 32, 23, 24, 127, 8, 'E', 2};
 inline constexpr Fmt kF64{8, 64, 52, 53, 1023, 17, 'D', 2};
 inline constexpr Fmt kF128{16, 128, 112, 113, 16383, 34, 'D', 3};
-inline constexpr Fmt kF16{2, 16, 10, 11, 15, 5, 'E', 2};   // binary16
-inline constexpr Fmt kBF16{3, 16, 7, 8, 127, 4, 'E', 2};   // bfloat16
+inline constexpr Fmt kF16{2, 16, 10, 11, 15, 5, 'E', 2};  // binary16
+inline constexpr Fmt kBF16{3, 16, 7, 8, 127, 4, 'E', 2};  // bfloat16
 
 // Restricts MPFR's exponent range to the format's (subnormals included via
 // mpfr_subnormalize) for the lifetime of the object.
@@ -98,7 +98,9 @@ inline uint128 GetU128(mpz_srcptr z) {
     return (uint128(parts[1]) << 64) | parts[0];
 }
 
-inline bool IsFinitePattern(const Fmt& f, uint128 b) { return ((b & ~f.signBit()) >> f.fractionBits) != uint128(f.maxStored()); }
+inline bool IsFinitePattern(const Fmt& f, uint128 b) {
+    return ((b & ~f.signBit()) >> f.fractionBits) != uint128(f.maxStored());
+}
 
 // The exact value of a finite pattern (x must have at least the format's precision).
 inline void ToMpfr(const Fmt& f, uint128 b, mpfr_ptr x) {
@@ -136,10 +138,8 @@ inline uint128 FromMpfr(const Fmt& f, mpfr_srcptr x) {
     } else {
         shift = static_cast<long>(e) - (f.emin() - f.fractionBits);
     }
-    if (shift >= 0)
-        mpz_mul_2exp(z, z, static_cast<mp_bitcnt_t>(shift));
-    else
-        mpz_tdiv_q_2exp(z, z, static_cast<mp_bitcnt_t>(-shift));
+    if (shift >= 0) mpz_mul_2exp(z, z, static_cast<mp_bitcnt_t>(shift));
+    else mpz_tdiv_q_2exp(z, z, static_cast<mp_bitcnt_t>(-shift));
     const uint128 m = GetU128(z) & f.fractionMask();
     return sign | (stored << f.fractionBits) | m;
 }
@@ -245,12 +245,19 @@ public:
         const int maxFinite = f_.maxStored() - 1;
         int stored;
         switch (rng_() % 10) {
-        case 0: stored = 0; break;                                        // subnormal or zero
-        case 1: stored = static_cast<int>(rng_() % 2); fraction >>= rng_() % f_.fractionBits; break;
-        case 2: stored = maxFinite - static_cast<int>(rng_() % 2); break;  // largest exponents
+        case 0: stored = 0; break;  // subnormal or zero
+        case 1:
+            stored = static_cast<int>(rng_() % 2);
+            fraction >>= rng_() % f_.fractionBits;
+            break;
+        case 2:
+            stored = maxFinite - static_cast<int>(rng_() % 2);
+            break;  // largest exponents
+        // clang-format off
         case 3: stored = static_cast<int>(rng_() % (maxFinite + 1)); fraction = 0; break;  // powers of two
         case 4: stored = static_cast<int>(rng_() % (maxFinite + 1)); fraction = f_.fractionMask() ^ (fraction >> (rng_() % f_.fractionBits)); break;
         case 5: stored = static_cast<int>(rng_() % (maxFinite + 1)); fraction >>= (f_.fractionBits - 1 - static_cast<int>(rng_() % 4)); break;
+        // clang-format on
         case 6: stored = f_.bias + static_cast<int>(rng_() % 64) - 32; break;  // ordinary magnitudes
         default: stored = static_cast<int>(rng_() % (maxFinite + 1)); break;
         }
@@ -274,8 +281,8 @@ inline std::vector<uint128> EdgePatterns(const Fmt& f) {
     const uint128 minNormal = uint128(1) << f.fractionBits;
     const uint128 maxFinite = f.infinity() - 1;
     std::vector<uint128> out;
-    for (uint128 m : {uint128(0), uint128(1), uint128(2), uint128(3), minNormal - 1, minNormal, minNormal + 1, one - 1, one, one + 1,
-                      maxFinite - 1, maxFinite, (uint128(f.maxStored() - 1)) << f.fractionBits}) {
+    for (uint128 m : {uint128(0), uint128(1), uint128(2), uint128(3), minNormal - 1, minNormal, minNormal + 1, one - 1,
+                      one, one + 1, maxFinite - 1, maxFinite, (uint128(f.maxStored() - 1)) << f.fractionBits}) {
         out.push_back(m);
         out.push_back(m | f.signBit());
     }

@@ -51,9 +51,11 @@ std::string RandomBytes(std::mt19937_64& rng) {
 }
 
 std::string GrammarText(std::mt19937_64& rng) {
+    // clang-format off
     static const char* pieces[] = {"0", "1", "7", "9", "00", "123456789", ".", "+", "-", "e", "E", "d", "D", "q", "Q", " ", ",",
                                    "/", "\t", "inf", "INF", "Infinity", "nan", "NaN", "x", "\xff", "\x85", "<NUL>",
                                    "99999999999999999999", "e-4966", "e4932", "e-324", "e308", "e-45", "e38", "E+", "D-"};
+    // clang-format on
     std::string s;
     const size_t n = rng() % 12;
     for (size_t i = 0; i < n; ++i) {
@@ -110,7 +112,9 @@ bool CheckOne(const std::string& text, int& failures) {
     const ReadStatus status = ieee::ReadFreeForm(text, x);
     const uint128 got = ieee::Bits(x);
     auto fail = [&](const char* why) {
-        if (++failures <= 10) ADD_FAILURE() << why << " for binary" << f.bits << " text of " << text.size() << " bytes: \"" << text.substr(0, 80) << "\"";
+        if (++failures <= 10)
+            ADD_FAILURE() << why << " for binary" << f.bits << " text of " << text.size() << " bytes: \""
+                          << text.substr(0, 80) << "\"";
     };
     if (status != ReadStatus::Value) {
         if (got != sentinel) fail("rejected text changed the value");
@@ -125,7 +129,8 @@ bool CheckOne(const std::string& text, int& failures) {
     size_t end = start;
     while (end < text.size() && !IsTerminator(text[end])) ++end;
     T cut = FromPattern<T>(0);
-    if (ieee::ReadFreeForm(std::string_view(text).substr(start, end - start), cut) != ReadStatus::Value || ieee::Bits(cut) != got)
+    if (ieee::ReadFreeForm(std::string_view(text).substr(start, end - start), cut) != ReadStatus::Value ||
+        ieee::Bits(cut) != got)
         fail("text after the terminator changed the result");
     const uint128 mag = got & ~f.signBit();
     if (mag > f.infinity()) {
@@ -136,7 +141,8 @@ bool CheckOne(const std::string& text, int& failures) {
     // The value's own round-trip decimal reads back to it.
     T back = FromPattern<T>(0);
     const std::string own = RoundTripText(x);
-    if (ieee::ReadFreeForm(own, back) != ReadStatus::Value || ieee::Bits(back) != got) fail("round trip through own decimal form");
+    if (ieee::ReadFreeForm(own, back) != ReadStatus::Value || ieee::Bits(back) != got)
+        fail("round trip through own decimal form");
     return true;
 }
 
@@ -178,10 +184,12 @@ void FuzzDigits(uint64_t seed, int count) {
         T x = FromPattern<T>(0);
         const ReadStatus status = ieee::ReadFreeForm(text, x);
         const bool overflow = (expected & ~f.signBit()) == f.infinity();
-        const bool ok = overflow ? status == ReadStatus::Invalid : (status == ReadStatus::Value && ieee::Bits(x) == expected);
+        const bool ok =
+            overflow ? status == ReadStatus::Invalid : (status == ReadStatus::Value && ieee::Bits(x) == expected);
         if (!ok) {
             ++failures;
-            ADD_FAILURE() << "binary" << f.bits << " digits \"" << text.substr(0, 80) << "\" (" << text.size() << " bytes)";
+            ADD_FAILURE() << "binary" << f.bits << " digits \"" << text.substr(0, 80) << "\" (" << text.size()
+                          << " bytes)";
         }
     }
     EXPECT_EQ(failures, 0);
@@ -227,8 +235,12 @@ TEST(ReaderFuzz, BitDigitReaders) {
         const uint128 b = (uint128(rng()) << 64) | rng();
         const uint128 nanish = (b | (uint128(0x7FFF) << 112)) & ~(uint128(1) << 111);
         for (const uint128 p : {b, nanish}) {
-            ASSERT_EQ(ieee::Bits(ieee::Binary32FromDigits(ieee::BitString(ieee::FloatFromBits(static_cast<uint32_t>(p))))), static_cast<uint32_t>(p));
-            ASSERT_EQ(ieee::Bits(ieee::Binary64FromDigits(ieee::BitString(ieee::DoubleFromBits(static_cast<uint64_t>(p))))), static_cast<uint64_t>(p));
+            ASSERT_EQ(
+                ieee::Bits(ieee::Binary32FromDigits(ieee::BitString(ieee::FloatFromBits(static_cast<uint32_t>(p))))),
+                static_cast<uint32_t>(p));
+            ASSERT_EQ(
+                ieee::Bits(ieee::Binary64FromDigits(ieee::BitString(ieee::DoubleFromBits(static_cast<uint64_t>(p))))),
+                static_cast<uint64_t>(p));
             ASSERT_TRUE(ieee::Bits(ieee::Binary128FromDigits(ieee::BitString(ieee::QuadFromBits(p)))) == p);
         }
     }

@@ -51,8 +51,9 @@ std::string Field(uint32_t v, int width) {
 // pattern are set).
 std::string Fields(const Fmt& o, uint128 pattern) {
     const uint32_t b = static_cast<uint32_t>(pattern);
-    return (pattern >> 16 != 0 ? "high bits set " : "") + Field(b >> 15, 1) + "|" + Field((b >> o.fractionBits) & static_cast<uint32_t>(o.maxStored()), ExponentBits(o)) +
-           "|" + Field(b & FractionMask(o), o.fractionBits);
+    return (pattern >> 16 != 0 ? "high bits set " : "") + Field(b >> 15, 1) + "|" +
+           Field((b >> o.fractionBits) & static_cast<uint32_t>(o.maxStored()), ExponentBits(o)) + "|" +
+           Field(b & FractionMask(o), o.fractionBits);
 }
 
 // The next pattern up (MPFR_RNDU) or down (MPFR_RNDD) of a finite x: x plus or
@@ -84,7 +85,10 @@ void EveryPattern(const Fmt& o) {
         const uint128 in = b | (uint128(b * 0x9E3779B97F4A7C15ull) << 16);
         const std::string fractionText = Field(fraction, o.fractionBits);
 
-        struct Item { const char* what; std::string actual, expected; };
+        struct Item {
+            const char* what;
+            std::string actual, expected;
+        };
         std::vector<Item> items = {
             {"value", FloatText(ieee::SixteenBitValue(f, in)), ""},
             {"text", ieee::ScientificText(f, in, false), ""},
@@ -92,7 +96,10 @@ void EveryPattern(const Fmt& o) {
             {"ULP", Fields(o, ieee::UlpPattern(f, in)), ""},
             {"X+", Fields(o, ieee::NextUpPattern(f, in)), ""},
             {"X-", Fields(o, ieee::NextDownPattern(f, in)), ""},
-            {"E", std::to_string(ieee::RepresentationExponent(o.kind, Field(static_cast<uint32_t>(stored), ExponentBits(o)), stored == 0)), ""},
+            {"E",
+             std::to_string(ieee::RepresentationExponent(o.kind, Field(static_cast<uint32_t>(stored), ExponentBits(o)),
+                                                         stored == 0)),
+             ""},
             {"significand", ieee::SignificandText(o.kind, fractionText, stored != 0), ""},
         };
         if (stored == o.maxStored()) {
@@ -131,8 +138,10 @@ void EveryPattern(const Fmt& o) {
         for (const Item& item : items) {
             ++checked;
             if (item.actual != item.expected && ++failures <= 20)
+                // clang-format off
                 ADD_FAILURE() << f.name << " " << Fields(o, b) << " " << item.what << ": " << item.actual << ", expected "
                               << item.expected;
+            // clang-format on
         }
     }
     EXPECT_EQ(failures, 0);
@@ -276,8 +285,9 @@ void EveryValueAndMidpoint(const Fmt& o) {
     const auto expect = [&](const Decimal& d, uint32_t expected) {
         const uint32_t actual = Read(o, d.Canonical());
         if (actual != expected && ++failures <= 20)
-            ADD_FAILURE() << Info(o).name << " \"" << d.Canonical() << "\": " << (actual == ~0u ? "rejected" : Fields(o, actual))
-                          << ", expected " << (expected == ~0u ? "rejected" : Fields(o, expected));
+            ADD_FAILURE() << Info(o).name << " \"" << d.Canonical()
+                          << "\": " << (actual == ~0u ? "rejected" : Fields(o, actual)) << ", expected "
+                          << (expected == ~0u ? "rejected" : Fields(o, expected));
     };
     for (uint32_t b = 0; b <= MaxFinite(o); ++b) {
         for (const uint32_t sign : {0u, kSign}) {
@@ -299,10 +309,10 @@ void EveryValueAndMidpoint(const Fmt& o) {
 uint32_t RandomMagnitude(const Fmt& o, std::mt19937_64& rng) {
     const uint32_t minNormal = uint32_t(1) << o.fractionBits;
     switch (rng() % 8) {
-    case 0: return static_cast<uint32_t>(rng() % 4);                      // zero, smallest subnormals
-    case 1: return static_cast<uint32_t>(rng() % minNormal);              // subnormals
-    case 2: return minNormal - 2 + static_cast<uint32_t>(rng() % 4);      // around the smallest normal
-    case 3: return MaxFinite(o) - static_cast<uint32_t>(rng() % 4);       // largest finite values
+    case 0: return static_cast<uint32_t>(rng() % 4);                  // zero, smallest subnormals
+    case 1: return static_cast<uint32_t>(rng() % minNormal);          // subnormals
+    case 2: return minNormal - 2 + static_cast<uint32_t>(rng() % 4);  // around the smallest normal
+    case 3: return MaxFinite(o) - static_cast<uint32_t>(rng() % 4);   // largest finite values
     default: return static_cast<uint32_t>(rng() % (MaxFinite(o) + 1));
     }
 }
@@ -342,7 +352,10 @@ Decimal MakeDecimal(const Fmt& o, std::mt19937_64& rng, Source& source) {
         const Decimal mid = Exact(o, b, true);
         source = kNearMidpoint;
         switch (rng() % 5) {
-        case 0: source = kMidpoint; d = mid; break;
+        case 0:
+            source = kMidpoint;
+            d = mid;
+            break;
         case 1: d = Perturbed(mid, false); break;
         case 2: d = Perturbed(mid, true); break;
         case 3: d = Truncate(mid, 1 + rng() % mid.digits.size()); break;
@@ -407,8 +420,8 @@ void RandomTexts(const Fmt& o, uint64_t seed) {
         tiny += !overflow && (magnitude >> o.fractionBits) == 0;
         ties += source == kMidpoint;
         if ((actual != expected || status != (overflow ? ReadStatus::Invalid : ReadStatus::Value)) && ++failures <= 20)
-            ADD_FAILURE() << Info(o).name << " \"" << text << "\" (" << d.Canonical() << "): "
-                          << (actual == ~0u ? "rejected" : Fields(o, actual)) << ", exact rounding "
+            ADD_FAILURE() << Info(o).name << " \"" << text << "\" (" << d.Canonical()
+                          << "): " << (actual == ~0u ? "rejected" : Fields(o, actual)) << ", exact rounding "
                           << (overflow ? "overflow" : Fields(o, expected));
     }
     EXPECT_EQ(failures, 0);
@@ -433,7 +446,11 @@ TEST(SixteenBitReader, Bfloat16RandomTexts) { RandomTexts(oracle::kBF16, 0xBF01)
 TEST(SixteenBitReader, WorkedExamples) {
     const Fmt& h = oracle::kF16;
     const Fmt& bf = oracle::kBF16;
-    struct Case { const Fmt& o; std::string text; const char* expected; };
+    struct Case {
+        const Fmt& o;
+        std::string text;
+        const char* expected;
+    };
     const std::string zeros(5000, '0');
     const Case cases[] = {
         {h, "0.1", "0|01011|1001100110"},
@@ -490,7 +507,9 @@ TEST(SixteenBitReader, WorkedExamples) {
     for (const Case& c : cases) {
         ReadStatus status;
         const uint32_t actual = Read(c.o, c.text, &status);
-        const std::string shown = status == ReadStatus::NoValue ? "none" : actual == ~0u ? "invalid" : Fields(c.o, actual);
+        const std::string shown = status == ReadStatus::NoValue ? "none"
+                                  : actual == ~0u               ? "invalid"
+                                                                : Fields(c.o, actual);
         EXPECT_EQ(shown, c.expected) << Info(c.o).name << " \"" << c.text.substr(0, 80) << "\"";
     }
     // Read as binary32 first, the two texts above would land exactly on the

@@ -92,7 +92,10 @@ void Sweep(uint64_t seed) {
         const uint128 down = Neighbour(f, x, MPFR_RNDD);
         overflows += (up & ~f.signBit()) == f.infinity() || (down & ~f.signBit()) == f.infinity();
 
-        struct Check { const char* what; uint128 actual, expected; };
+        struct Check {
+            const char* what;
+            uint128 actual, expected;
+        };
         const Check checks[] = {{"ULP", ieee::Bits(Ops::Ulp(value)), ulp},
                                 {"X+", ieee::Bits(Ops::Up(value)), up},
                                 {"X-", ieee::Bits(Ops::Down(value)), down}};
@@ -109,16 +112,18 @@ void Sweep(uint64_t seed) {
         // Representation exponent and significand from the field texts.
         const std::string bits = ieee::BitString(value);
         const int E = (zero || subnormal) ? f.emin() : static_cast<int>(mpfr_get_exp(x)) - 1;
-        const int actualE = ieee::RepresentationExponent(f.kind, bits.substr(1, static_cast<size_t>(expBits)), zero || subnormal);
+        const int actualE =
+            ieee::RepresentationExponent(f.kind, bits.substr(1, static_cast<size_t>(expBits)), zero || subnormal);
         oracle::Num sig(f.precision);
         mpfr_abs(sig, x, MPFR_RNDN);
         mpfr_mul_2si(sig, sig, -E, MPFR_RNDN);  // exact: a power of two
         const std::string expectedSig = oracle::Scientific(sig, sigDigits, 'E', 2, false);
-        const std::string actualSig = ieee::SignificandText(f.kind, bits.substr(static_cast<size_t>(1 + expBits)), !(zero || subnormal));
+        const std::string actualSig =
+            ieee::SignificandText(f.kind, bits.substr(static_cast<size_t>(1 + expBits)), !(zero || subnormal));
         if (actualE != E || actualSig != expectedSig) {
             ++failures;
-            ADD_FAILURE() << "fields of " << Hex(b) << ": E " << actualE << " significand " << actualSig << ", MPFR E " << E
-                          << " significand " << expectedSig;
+            ADD_FAILURE() << "fields of " << Hex(b) << ": E " << actualE << " significand " << actualSig << ", MPFR E "
+                          << E << " significand " << expectedSig;
         }
     }
     EXPECT_EQ(failures, 0);

@@ -39,7 +39,9 @@ struct Dec {
     std::string digits;
     long exponent = 0;
     long Leading() const { return exponent + static_cast<long>(digits.size()) - 1; }
-    std::string Canonical() const { return (negative ? "-" : "") + (digits.empty() ? "0" : digits) + "e" + std::to_string(exponent); }
+    std::string Canonical() const {
+        return (negative ? "-" : "") + (digits.empty() ? "0" : digits) + "e" + std::to_string(exponent);
+    }
 };
 
 Dec ParseDecimal(std::string_view s) {
@@ -50,7 +52,10 @@ Dec ParseDecimal(std::string_view s) {
     long fraction = -1;  // digits after the point, -1 before it
     for (; i < s.size() && (IsDigit(s[i]) || (s[i] == '.' && fraction < 0)); ++i) {
         if (s[i] == '.') fraction = 0;
-        else { all += s[i]; fraction += fraction >= 0; }
+        else {
+            all += s[i];
+            fraction += fraction >= 0;
+        }
     }
     long exponent = 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
@@ -86,10 +91,12 @@ std::string ExpectedExact(const Fmt& f, uint128 b) {
     const std::string sign = d.negative ? "-" : "";
     if (d.digits.empty()) return sign + "0";
     const long n = static_cast<long>(d.digits.size());
-    if (d.Leading() < -20) return sign + d.digits[0] + (n > 1 ? "." + d.digits.substr(1) : "") + "E" + std::to_string(d.Leading());
+    if (d.Leading() < -20)
+        return sign + d.digits[0] + (n > 1 ? "." + d.digits.substr(1) : "") + "E" + std::to_string(d.Leading());
     if (d.exponent >= 0) return sign + d.digits + std::string(static_cast<size_t>(d.exponent), '0');
     if (d.Leading() < 0) return sign + "0." + std::string(static_cast<size_t>(-d.Leading() - 1), '0') + d.digits;
-    return sign + d.digits.substr(0, static_cast<size_t>(n + d.exponent)) + "." + d.digits.substr(static_cast<size_t>(n + d.exponent));
+    return sign + d.digits.substr(0, static_cast<size_t>(n + d.exponent)) + "." +
+           d.digits.substr(static_cast<size_t>(n + d.exponent));
 }
 
 // The shortest text modelled on MPFR alone: the least n for which one of the
@@ -117,7 +124,12 @@ std::string ModelShortest(const Fmt& f, uint128 b, mpfr_ptr x) {
     candidate(high, d);
     while (high - low > 1) {
         const int mid = (low + high) / 2;
-        if (candidate(mid, found)) { high = mid; d = found; } else { low = mid; }
+        if (candidate(mid, found)) {
+            high = mid;
+            d = found;
+        } else {
+            low = mid;
+        }
     }
     const long n = static_cast<long>(d.digits.size());
     const long point = d.exponent + n;  // |value| ~ 0.digits * 10^point
@@ -130,9 +142,11 @@ std::string ModelShortest(const Fmt& f, uint128 b, mpfr_ptr x) {
             return sign + exact.digits + std::string(static_cast<size_t>(exact.exponent), '0');
         }
         if (point <= 0) return sign + "0." + std::string(static_cast<size_t>(-point), '0') + d.digits;
-        return sign + d.digits.substr(0, static_cast<size_t>(point)) + (point < n ? "." + d.digits.substr(static_cast<size_t>(point)) : "");
+        return sign + d.digits.substr(0, static_cast<size_t>(point)) +
+               (point < n ? "." + d.digits.substr(static_cast<size_t>(point)) : "");
     }
-    return sign + d.digits[0] + (n > 1 ? "." + d.digits.substr(1) : "") + (point < 1 ? "e-" : "e+") + (exponent.size() < 2 ? "0" : "") + exponent;
+    return sign + d.digits[0] + (n > 1 ? "." + d.digits.substr(1) : "") + (point < 1 ? "e-" : "e+") +
+           (exponent.size() < 2 ? "0" : "") + exponent;
 }
 
 // Hex-float text: what glibc's printf %a writes for the value as a double
@@ -156,9 +170,12 @@ void CheckHexFloat(const Fmt& f, uint128 b, mpfr_ptr x, const std::string& s) {
 
 std::string ExpectedHexWord(const Fmt& f, uint128 b) {
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%016llX%016llX", static_cast<unsigned long long>(b >> 64), static_cast<unsigned long long>(b));
+    std::snprintf(buf, sizeof buf, "%016llX%016llX", static_cast<unsigned long long>(b >> 64),
+                  static_cast<unsigned long long>(b));
     const std::string all = std::string(buf).substr(32 - static_cast<size_t>(f.bits / 4));
+    // clang-format off
     return f.bits != 128 ? all : all.substr(0, 8) + " " + all.substr(8, 8) + " " + all.substr(16, 8) + " " + all.substr(24, 8);
+    // clang-format on
 }
 
 void Sweep(const Fmt& f, const std::vector<uint128>& patterns) {
@@ -186,8 +203,9 @@ void Sweep(const Fmt& f, const std::vector<uint128>& patterns) {
             << Hex(b);
         if (magnitude >= f.infinity()) {
             const std::string minus = !isNaN && b != magnitude ? "-" : "";
-            EXPECT_EQ(ieee::ExactDecimalText(info, b) + "|" + ieee::ShortestText(info, b) + "|" + ieee::HexFloatText(info, b),
-                      isNaN ? "|NaN|nan" : "|" + minus + "Infinity|" + minus + "inf");
+            EXPECT_EQ(
+                ieee::ExactDecimalText(info, b) + "|" + ieee::ShortestText(info, b) + "|" + ieee::HexFloatText(info, b),
+                isNaN ? "|NaN|nan" : "|" + minus + "Infinity|" + minus + "inf");
             continue;
         }
         oracle::Num x(f.precision);
@@ -204,7 +222,8 @@ void RandomSweep(const Fmt& f, uint64_t seed) {
     for (uint128 sign : {uint128(0), f.signBit()}) {
         for (uint128 fraction : {uint128(0), uint128(1), uint128(1) << (f.fractionBits - 1), f.fractionMask()})
             patterns.push_back(sign | f.infinity() | fraction);  // infinity, signalling and quiet NaNs
-        for (int k = 0; k < 20; ++k) patterns.push_back(sign | f.infinity() | (src.RandomU128() & f.fractionMask()) | 1);
+        for (int k = 0; k < 20; ++k)
+            patterns.push_back(sign | f.infinity() | (src.RandomU128() & f.fractionMask()) | 1);
     }
     for (int stored = 0; stored < f.maxStored(); ++stored) patterns.push_back(uint128(stored) << f.fractionBits);
     for (int i = 0; i < 10000; ++i) patterns.push_back(src.Next());
@@ -309,8 +328,12 @@ std::string MakeTyped(const Fmt& f, oracle::PatternSource& src, Dec& d) {
         digits.insert(at, ".");
     }
     const char* letters[] = {"e", "E", "D", "q", ""};
-    return std::string(rng() % 3, ' ') + (d.negative ? "-" : rng() % 2 ? "+" : "") + digits + letters[rng() % 5] +
-           (exponent < 0 ? "-" : "+") + std::to_string(std::labs(exponent)) + (rng() % 4 ? "" : ", 7 junk");
+    return std::string(rng() % 3, ' ') +
+           (d.negative  ? "-"
+            : rng() % 2 ? "+"
+                        : "") +
+           digits + letters[rng() % 5] + (exponent < 0 ? "-" : "+") + std::to_string(std::labs(exponent)) +
+           (rng() % 4 ? "" : ", 7 junk");
 }
 
 void ConversionErrorSweep(const Fmt& f, uint64_t seed) {
@@ -322,7 +345,8 @@ void ConversionErrorSweep(const Fmt& f, uint64_t seed) {
         const std::string text = MakeTyped(f, src, d);
         ieee::TypedDecimal typed;
         ASSERT_TRUE(ieee::ExactTypedNumber(text, typed)) << text;
-        EXPECT_EQ((typed.negative ? "-" : "") + typed.digits + "e" + std::to_string(typed.exponent), d.Canonical()) << text;
+        EXPECT_EQ((typed.negative ? "-" : "") + typed.digits + "e" + std::to_string(typed.exponent), d.Canonical())
+            << text;
         uint128 stored = 0;
         if (ieee::ReadFreeForm(info, text, stored) != ieee::ReadStatus::Value) continue;  // overflow
         const ieee::ConversionError error = ieee::ConversionErrorOf(info, typed, stored);
@@ -334,7 +358,8 @@ void ConversionErrorSweep(const Fmt& f, uint64_t seed) {
         mpq_sub(err, typedValue, err);
         ToMpq(ParseDecimal(error.exact), shown);
         const size_t e = error.exact.find('E');
-        EXPECT_TRUE(mpq_equal(shown, err) && (err.Sign() == 0 ? error.exact == "0" : e != std::string::npos && error.exact[e - 1] != '0'))
+        EXPECT_TRUE(mpq_equal(shown, err) &&
+                    (err.Sign() == 0 ? error.exact == "0" : e != std::string::npos && error.exact[e - 1] != '0'))
             << text << " -> " << error.exact.substr(0, 100);
         const int storedExponent = static_cast<int>((stored & ~f.signBit()) >> f.fractionBits);
         const long c = (storedExponent > 1 ? storedExponent : 1) - f.bias - f.fractionBits;  // the quantum 2^c
@@ -437,10 +462,12 @@ TEST(ReadHexWord, RefusalsAndLongTexts) {
              {4, "0x0x1", HexStatus::BadCharacter, 0},
              {4, "-1", HexStatus::BadCharacter, 0},
              {4, "1\n", HexStatus::BadCharacter, 0},
+             // clang-format off
              {4, std::string("1\0" "2", 3), HexStatus::BadCharacter, 0},
              {4, "3D\xC2\xA0" "CC", HexStatus::BadCharacter, 0},  // UTF-8 no-break space
              {4, "3D\xA0" "CC", HexStatus::BadCharacter, 0},      // Windows-1252 no-break space
              {4, "\xEF\xBC\x91", HexStatus::BadCharacter, 0},     // full-width digit one
+             // clang-format on
              {4, std::string(100000, 'F') + "g", HexStatus::BadCharacter, 0},
          }) {
         uint128 bits = 0x5A5A;

@@ -18,7 +18,9 @@ using namespace ieee;
 
 namespace {
 
-std::string Join(const std::string& s, size_t a, size_t b) { return s.substr(0, 1) + "|" + s.substr(1, a) + "|" + s.substr(1 + a, b); }
+std::string Join(const std::string& s, size_t a, size_t b) {
+    return s.substr(0, 1) + "|" + s.substr(1, a) + "|" + s.substr(1 + a, b);
+}
 
 // Reads `text` and returns the sign|exponent|fraction pattern, or "invalid"/"none".
 template <typename T>
@@ -82,8 +84,12 @@ TEST(Encode, ReaderGrammar) {
     const std::string p1500 = Encode<float>("1500");
     ASSERT_EQ(p15, "0|01111111|10000000000000000000000");
     ASSERT_EQ(p1500, "0|10001001|01110111000000000000000");
-    struct Case { const char* text; std::string expected; };
+    struct Case {
+        const char* text;
+        std::string expected;
+    };
     const std::vector<Case> cases = {
+        // clang-format off
         {"1.5 abc", p15}, {"1.5,7", p15}, {"1.5/x", p15}, {"  +1.5", p15}, {"\t1.5\t9", p15},
         {"1.5D3", p1500}, {"1.5d3", p1500}, {"1.5+3", p1500}, {"1.5E3", p1500}, {"1.5e+3", p1500},
         {"1.5Q3", p1500}, {"1.5q+03", p1500}, {"15.e2", p1500}, {".15e4", p1500}, {"15000-1", p1500},
@@ -97,8 +103,11 @@ TEST(Encode, ReaderGrammar) {
         {"nanny", "invalid"}, {"Nancy", "invalid"}, {"in", "invalid"},
         {"1.5\xff", "invalid"}, {"\xe2\x80\x93" "1", "invalid"},
         {"INF", "0|11111111|" + Zeros(23)}, {"-Infinity", "1|11111111|" + Zeros(23)},
+        // clang-format on
         {"+iNf,", "0|11111111|" + Zeros(23)},
-        {"NAN", "0|11111111|" + Ones(23)}, {" nan", "0|11111111|" + Ones(23)}, {"-NaN 7", "1|11111111|" + Ones(23)},
+        {"NAN", "0|11111111|" + Ones(23)},
+        {" nan", "0|11111111|" + Ones(23)},
+        {"-NaN 7", "1|11111111|" + Ones(23)},
     };
     for (const Case& c : cases) EXPECT_EQ(Encode<float>(c.text), c.expected) << '"' << c.text << '"';
     // An embedded NUL is an ordinary invalid character.
@@ -132,16 +141,21 @@ TEST(Encode, OverflowThresholds) {
     EXPECT_EQ(Encode<double>("1.7976931348623157e308"), "0|11111111110|" + Ones(52));
     EXPECT_EQ(Encode<double>("1.7976931348623158079372897140530341507993413271003782693617377898044e308"),
               "0|11111111110|" + Ones(52));
-    EXPECT_EQ(Encode<double>("1.797693134862315807937289714053034150799341327100378269361737789804449682927647509466490179775872070963302864166928879109465555478519404026306574886715058206819089020007083836762738548458177115317644757302700698555713669596228429148198608349364752927190741684443655107043427115596995080930428801779041744977920000e308"),
-              "invalid");
+    EXPECT_EQ(
+        Encode<double>(
+            "1."
+            "7976931348623158079372897140530341507993413271003782693617377898044496829276475094664901797758720709633028"
+            "6416692887910946555547851940402630657488671505820681908902000708383676273854845817711531764475730270069855"
+            "5713669596228429148198608349364752927190741684443655107043427115596995080930428801779041744977920000e308"),
+        "invalid");
     EXPECT_EQ(Encode<double>("1e309"), "invalid");
     EXPECT_EQ(Encode<__float128>("1.189731495357231765085759326628007e4932"), "0|111111111111110|" + Ones(112));
     EXPECT_EQ(Encode<__float128>("1.189731495357231765085759326628007073479e4932"), "0|111111111111110|" + Ones(112));
     EXPECT_EQ(Encode<__float128>("1.189731495357231765085759326628007073480e4932"), "invalid");
     EXPECT_EQ(Encode<__float128>("1e4933"), "invalid");
     // Huge exponents saturate instead of wrapping around.
-    for (const char* huge : {"1e99999999999999999999", "1e+99999999999999999999999999999999999999",
-                             "1e2147483648", "1e4294967296", "1e9223372036854775808"}) {
+    for (const char* huge : {"1e99999999999999999999", "1e+99999999999999999999999999999999999999", "1e2147483648",
+                             "1e4294967296", "1e9223372036854775808"}) {
         EXPECT_EQ(Encode<float>(huge), "invalid") << huge;
         EXPECT_EQ(Encode<double>(huge), "invalid") << huge;
         EXPECT_EQ(Encode<__float128>(huge), "invalid") << huge;
@@ -156,10 +170,14 @@ TEST(Encode, OverflowThresholds) {
 
 TEST(Encode, UnderflowRoundsCorrectlyAndKeepsTheSign) {
     // Half the smallest binary32 subnormal is 2^-150 = 7.00649232162408535461864791644958065640130970938257885878534141944895541342930300743319094181060791015625e-46.
-    const std::string half32 = "7.00649232162408535461864791644958065640130970938257885878534141944895541342930300743319094181060791015625e-46";
+    const std::string half32 =
+        "7.00649232162408535461864791644958065640130970938257885878534141944895541342930300743319094181060791015625e-"
+        "46";
     EXPECT_EQ(Encode<float>(half32), "0|00000000|" + Zeros(23));  // tie to even: zero
     EXPECT_EQ(Encode<float>("-" + half32), "1|00000000|" + Zeros(23));
-    EXPECT_EQ(Encode<float>("7.006492321624085354618647916449580656401309709382578858785341419448955413429303007433190941810607910156251e-46"),
+    EXPECT_EQ(Encode<float>("7."
+                            "006492321624085354618647916449580656401309709382578858785341419448955413429303007433190941"
+                            "810607910156251e-46"),
               "0|00000000|" + Zeros(22) + "1");
     EXPECT_EQ(Encode<float>("-7.0064923216240854e-46"), "1|00000000|" + Zeros(22) + "1");
     EXPECT_EQ(Encode<float>("7.0064923216240853e-46"), "0|00000000|" + Zeros(23));
@@ -168,8 +186,10 @@ TEST(Encode, UnderflowRoundsCorrectlyAndKeepsTheSign) {
     EXPECT_EQ(Encode<double>("2.4703282292062328e-324"), "0|" + Zeros(11) + "|" + Zeros(51) + "1");
     EXPECT_EQ(Encode<double>("-2.4703282292062327e-324"), "1|" + Zeros(11) + "|" + Zeros(52));
     EXPECT_EQ(Encode<double>("4.9406564584124654e-324"), "0|" + Zeros(11) + "|" + Zeros(51) + "1");
-    EXPECT_EQ(Encode<__float128>("6.475175119438025110924438958227647e-4966"), "0|" + Zeros(15) + "|" + Zeros(111) + "1");
-    EXPECT_EQ(Encode<__float128>("3.237587559719012555462219479113824e-4966"), "0|" + Zeros(15) + "|" + Zeros(111) + "1");
+    EXPECT_EQ(Encode<__float128>("6.475175119438025110924438958227647e-4966"),
+              "0|" + Zeros(15) + "|" + Zeros(111) + "1");
+    EXPECT_EQ(Encode<__float128>("3.237587559719012555462219479113824e-4966"),
+              "0|" + Zeros(15) + "|" + Zeros(111) + "1");
     EXPECT_EQ(Encode<__float128>("-3.237587559719012555462219479113823e-4966"), "1|" + Zeros(15) + "|" + Zeros(112));
     EXPECT_EQ(Encode<__float128>("1e-5000"), "0|" + Zeros(15) + "|" + Zeros(112));
 }
