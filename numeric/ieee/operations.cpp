@@ -418,9 +418,26 @@ void ScaleByTen(mpz_ptr out, mpz_ptr den, mpz_srcptr num, int64_t k) {
     }
 }
 
+// The first kDigits significant digits of (-1)^negative * n / d (n, d
+// positive), truncated.
+std::string FirstDigitsText(bool negative, mpz_srcptr n, mpz_srcptr d) {
+    int64_t k = kDigits + 2 - Decade(n, d);
+    Mpz q, scaledDen;
+    for (;;) {
+        mpz_set(scaledDen.get(), d);
+        ScaleByTen(q.get(), scaledDen.get(), n, k);
+        mpz_tdiv_q(q.get(), q.get(), scaledDen.get());
+        if (mpz_sizeinbase(q.get(), 10) > kDigits) break;
+        k += 4;
+    }
+    return TruncatedText(negative, q.get(), k);
+}
+
 // The fraction (-1)^negative * num / den (den positive) in decimal: every
 // digit when it is a finite decimal, else the first kDigits.
-std::string RationalText(bool negative, mpz_srcptr num, mpz_srcptr den, bool& complete) {
+// With `shortOnly`, a finite decimal is written in full only while its digits
+// after the point are about kDigits or fewer.
+std::string RationalText(bool negative, mpz_srcptr num, mpz_srcptr den, bool& complete, bool shortOnly = false) {
     complete = true;
     if (mpz_sgn(num) == 0) return "0";
     Mpz n, d, g;
@@ -434,7 +451,7 @@ std::string RationalText(bool negative, mpz_srcptr num, mpz_srcptr den, bool& co
     mpz_tdiv_q_2exp(rest.get(), d.get(), twos);
     mpz_set_ui(five.get(), 5);
     const mp_bitcnt_t fives = mpz_remove(rest.get(), rest.get(), five.get());
-    if (mpz_cmp_ui(rest.get(), 1) == 0) {
+    if (mpz_cmp_ui(rest.get(), 1) == 0 && (!shortOnly || std::max(twos, fives) <= kDigits)) {
         const int64_t k = static_cast<int64_t>(std::max(twos, fives));
         Mpz q;
         ScaleByTen(q.get(), d.get(), n.get(), k);
@@ -442,16 +459,7 @@ std::string RationalText(bool negative, mpz_srcptr num, mpz_srcptr den, bool& co
         return DecimalText(negative, q.get(), -k, true);
     }
     complete = false;
-    int64_t k = kDigits + 2 - Decade(n.get(), d.get());
-    Mpz q, scaledDen;
-    for (;;) {
-        mpz_set(scaledDen.get(), d.get());
-        ScaleByTen(q.get(), scaledDen.get(), n.get(), k);
-        mpz_tdiv_q(q.get(), q.get(), scaledDen.get());
-        if (mpz_sizeinbase(q.get(), 10) > kDigits) break;
-        k += 4;
-    }
-    return TruncatedText(negative, q.get(), k);
+    return FirstDigitsText(negative, n.get(), d.get());
 }
 
 // (-1)^negative * a * 2^e in decimal, every digit.
@@ -464,6 +472,23 @@ std::string DyadicText(bool negative, mpz_srcptr a, int64_t e) {
     mpz_ui_pow_ui(q.get(), 5, static_cast<unsigned long>(-e));
     mpz_mul(q.get(), q.get(), a);
     return DecimalText(negative, q.get(), e, true);
+}
+
+// (-1)^negative * a * 2^e in decimal: every digit while there are about
+// kDigits significant digits or fewer, else the first kDigits.
+std::string ShortDyadicText(bool negative, mpz_srcptr a, int64_t e, bool& complete) {
+    complete = true;
+    if (mpz_sgn(a) == 0) return "0";
+    // Significant digits: those of a * 2^e, or of a * 5^-e for e < 0.
+    const double bits = static_cast<double>(mpz_sizeinbase(a, 2)) +
+                        (e >= 0 ? static_cast<double>(e) : -static_cast<double>(e) * 2.32192809488736234787);
+    if (bits * 0.30102999566398120 < kDigits) return DyadicText(negative, a, e);
+    complete = false;
+    Mpz n, d;
+    mpz_mul_2exp(n.get(), a, static_cast<mp_bitcnt_t>(std::max<int64_t>(e, 0)));
+    mpz_set_ui(d.get(), 1);
+    mpz_mul_2exp(d.get(), d.get(), static_cast<mp_bitcnt_t>(std::max<int64_t>(-e, 0)));
+    return FirstDigitsText(negative, n.get(), d.get());
 }
 
 // floor(sqrt(a * 2^e) * 10^k).
@@ -534,7 +559,7 @@ void FillTexts(const Exact& x, Result& out) {
         d.format = x.format;
         AddDyadic(d, x.negative, x.a.get(), x.e, !rNegative, r.get(), re);
         out.error = DyadicText(d.negative, d.a.get(), d.e);
-        out.errorUlps = DyadicText(d.negative, d.a.get(), d.e - ulp);
+        out.errorUlps = ShortDyadicText(d.negative, d.a.get(), d.e - ulp, out.errorUlpsComplete);
         return;
     }
     if (x.shape == Shape::Quotient) {
@@ -564,8 +589,8 @@ void FillTexts(const Exact& x, Result& out) {
         fraction(0, num.get(), den.get(), true);
         out.error = RationalText(mpz_sgn(num.get()) < 0, num.get(), den.get(), out.errorComplete);
         fraction(ulp, num.get(), den.get(), true);
-        bool ignored;
-        out.errorUlps = RationalText(mpz_sgn(num.get()) < 0, num.get(), den.get(), ignored);
+        out.errorUlps =
+            RationalText(mpz_sgn(num.get()) < 0, num.get(), den.get(), out.errorUlpsComplete, true);
         return;
     }
     // Square root.
@@ -580,7 +605,7 @@ void FillTexts(const Exact& x, Result& out) {
         FillTexts(exact, out);
         return;
     }
-    out.exactComplete = out.errorComplete = false;
+    out.exactComplete = out.errorComplete = out.errorUlpsComplete = false;
     const double bits = static_cast<double>(mpz_sizeinbase(x.a.get(), 2)) + static_cast<double>(x.e);
     int64_t k = kDigits + 2 - static_cast<int64_t>(std::floor(bits * 0.150514997831990598));
     Mpz q;
@@ -591,7 +616,7 @@ void FillTexts(const Exact& x, Result& out) {
     out.errorUlps = RootDifferenceText(x.a.get(), x.e - 2 * ulp, r.get(), re - ulp);
 }
 
-Result Finish(const Exact& x, Rounding rounding, Tininess tininess) {
+Result Finish(const Exact& x, Rounding rounding, Tininess tininess, bool texts) {
     Result out;
     out.format = x.format;
     out.hasPattern = x.hasPattern;
@@ -625,7 +650,7 @@ Result Finish(const Exact& x, Rounding rounding, Tininess tininess) {
     out.flags.invalid = x.flags.invalid;
     out.flags.divideByZero = x.flags.divideByZero;
     if (x.neverInexact) out.flags.inexact = false;
-    FillTexts(x, out);
+    if (texts) FillTexts(x, out);
     return out;
 }
 
@@ -655,7 +680,7 @@ Result Compute(Operation op, const FormatInfo& f, std::span<const uint128> opera
                Tininess tininess, const FormatInfo* target) {
     Exact x;
     Evaluate(x, op, f, operands, rounding, target);
-    return Finish(x, rounding, tininess);
+    return Finish(x, rounding, tininess, true);
 }
 
 std::array<Result, 5> ComputeAllDirections(Operation op, const FormatInfo& f, std::span<const uint128> operands,
@@ -663,12 +688,16 @@ std::array<Result, 5> ComputeAllDirections(Operation op, const FormatInfo& f, st
     std::array<Result, 5> out;
     if (op == Operation::RoundToIntegral) {
         // The exact result itself depends on the direction.
-        for (size_t k = 0; k < out.size(); ++k) out[k] = Compute(op, f, operands, kAllRoundings[k], tininess, target);
+        for (size_t k = 0; k < out.size(); ++k) {
+            Exact x;
+            Evaluate(x, op, f, operands, kAllRoundings[k], target);
+            out[k] = Finish(x, kAllRoundings[k], tininess, false);
+        }
         return out;
     }
     Exact x;
     Evaluate(x, op, f, operands, Rounding::TiesToEven, target);
-    for (size_t k = 0; k < out.size(); ++k) out[k] = Finish(x, kAllRoundings[k], tininess);
+    for (size_t k = 0; k < out.size(); ++k) out[k] = Finish(x, kAllRoundings[k], tininess, false);
     return out;
 }
 

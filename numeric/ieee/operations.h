@@ -49,12 +49,15 @@ struct Result {
     // comparison).
     std::string exact;
     bool exactComplete = true;
-    // exact - rounded, in the same form; then in units in the last place of
-    // the rounded result (2^(max(E, emin) - p + 1), E its exponent). Empty
-    // when either side is not finite.
+    // exact - rounded, in the same form (every digit of a finite decimal);
+    // then in units in the last place of the rounded result
+    // (2^(max(E, emin) - p + 1), E its exponent), every digit up to about 40
+    // significant ones, else the first 40 truncated. Empty when either side
+    // is not finite.
     std::string error;
-    std::string errorUlps;
     bool errorComplete = true;
+    std::string errorUlps;
+    bool errorUlpsComplete = true;
 };
 
 // The operation on the first OperandCount(op) patterns of `operands` (the
@@ -70,8 +73,10 @@ struct Result {
 Result Compute(Operation op, const FormatInfo& f, std::span<const uint128> operands, Rounding rounding,
                Tininess tininess, const FormatInfo* target = nullptr);
 
-// The same in the five directions, in the order of kAllRoundings; the exact
-// result is worked out once.
+// The same in the five directions, in the order of kAllRoundings: the rows of
+// a table, each with its format, pattern, flags and outcome; their texts are
+// left empty (Compute gives them for the chosen direction). The exact result
+// is worked out once.
 std::array<Result, 5> ComputeAllDirections(Operation op, const FormatInfo& f, std::span<const uint128> operands,
                                            Tininess tininess, const FormatInfo* target = nullptr);
 

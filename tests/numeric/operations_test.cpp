@@ -282,6 +282,7 @@ TEST_P(OperationsSweep, MatchesMpfr) {
         }
     }
     RecordProperty("cases", cases);
+    EXPECT_GT(cases, 40000);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryOperation, OperationsSweep, ::testing::ValuesIn(kOperations));
@@ -354,6 +355,38 @@ TEST(Operations, SpecialCases) {
         if (row.exact) {
             EXPECT_EQ(got.exact, row.exact);
         }
+    }
+}
+
+// The texts beside the result: every digit where the value is a finite
+// decimal, the first 40 (truncated, marked) where it is not.
+TEST(Operations, ResultTexts) {
+    struct Row {
+        Operation op;
+        int kind;
+        uint128 a, b;
+        const char *exact, *error, *ulps;
+        bool complete;
+    };
+    const Row rows[] = {
+        {Operation::Add, 8, 0x3FB999999999999A, 0x3FC999999999999A,
+         "0.3000000000000000166533453693773481063544750213623046875",
+         "-0.0000000000000000277555756156289135105907917022705078125", "-0.5", true},
+        {Operation::Divide, 2, 0x3C00, 0x4200, "0.3333333333333333333333333333333333333333",
+         "0.00008138020833333333333333333333333333333333", "0.3333333333333333333333333333333333333333", false},
+        {Operation::SquareRoot, 16, uint128(0x4000000000000000) << 64, 0,
+         "1.414213562373095048801688724209698078569", "9.4222425486218320656921167363941057738E-35",
+         "0.4892308038556232650261538152352206844753", false},
+        {Operation::Divide, 4, 0x3F800000, 0x40A00000, "0.2", "-0.00000000298023223876953125", "-0.2", true},
+    };
+    for (const Row& row : rows) {
+        const uint128 in[2] = {row.a, row.b};
+        const auto got = ieee::Compute(row.op, *ieee::FormatFor(row.kind), in, Rounding::TiesToEven,
+                                       Tininess::AfterRounding);
+        EXPECT_EQ(got.exact, row.exact);
+        EXPECT_EQ(got.error, row.error);
+        EXPECT_EQ(got.errorUlps, row.ulps);
+        EXPECT_EQ(got.errorComplete, row.complete);
     }
 }
 
