@@ -66,8 +66,8 @@ void Baseline(benchmark::State& state, const ieee::FormatInfo* f) {
     for (auto _ : state) {
         ieee::uint128 bits = 0;
         ieee::ReadFreeForm(*f, kTexts[0], bits);
-        std::string shown = ieee::HexWord(*f, bits) + ieee::ScientificText(*f, bits, false) +
-                            ieee::ExactDecimalText(*f, bits);
+        std::string shown =
+            ieee::HexWord(*f, bits) + ieee::ScientificText(*f, bits, false) + ieee::ExactDecimalText(*f, bits);
         benchmark::DoNotOptimize(shown);
     }
 }
@@ -78,14 +78,14 @@ const bool kRegistered = [] {
                                      Baseline, &f)
             ->Unit(benchmark::kMicrosecond);
         for (const Named& n : kOperations)
-            benchmark::RegisterBenchmark((std::string("Operations/") + f.name + "/" + n.name).c_str(), Keystroke,
-                                         &f, n.op, kTexts)
+            benchmark::RegisterBenchmark((std::string("Operations/") + f.name + "/" + n.name).c_str(), Keystroke, &f,
+                                         n.op, kTexts)
                 ->Unit(benchmark::kMicrosecond);
     }
     const ieee::FormatInfo* quad = ieee::FormatFor(ieee::KIND_BINARY128);
     for (const Named& n : kOperations)
-        benchmark::RegisterBenchmark((std::string("Operations/binary128_extremes/") + n.name).c_str(), Keystroke,
-                                     quad, n.op, kExtremeTexts)
+        benchmark::RegisterBenchmark((std::string("Operations/binary128_extremes/") + n.name).c_str(), Keystroke, quad,
+                                     n.op, kExtremeTexts)
             ->Unit(benchmark::kMicrosecond);
     return true;
 }();

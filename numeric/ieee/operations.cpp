@@ -65,7 +65,7 @@ struct Exact {
     Flags flags;  // invalid and divideByZero, known before rounding
     Outcome outcome = Outcome::None;
     bool negative = false;
-    bool sumZero = false;     // an exact zero sum of non-zero or opposite terms: its sign follows the direction
+    bool sumZero = false;       // an exact zero sum of non-zero or opposite terms: its sign follows the direction
     bool neverInexact = false;  // roundToIntegral
     Mpz a, b;
     int64_t e = 0;
@@ -77,10 +77,8 @@ uint128 QuietNaN(const FormatInfo& f, const Operand& o) { return o.bits | f.quie
 // bits as fit, quiet.
 uint128 ConvertNaN(const FormatInfo& from, const FormatInfo& to, uint128 bits) {
     uint128 fraction = Fraction(from, bits);
-    if (to.fractionBits >= from.fractionBits)
-        fraction <<= (to.fractionBits - from.fractionBits);
-    else
-        fraction >>= (from.fractionBits - to.fractionBits);
+    if (to.fractionBits >= from.fractionBits) fraction <<= (to.fractionBits - from.fractionBits);
+    else fraction >>= (from.fractionBits - to.fractionBits);
     return (IsNegative(from, bits) ? to.signBit() : 0) | to.infinity() | to.quietBit() | fraction;
 }
 
@@ -89,7 +87,9 @@ void SetPattern(Exact& x, uint128 bits) {
     x.bits = bits;
 }
 
-void SetInfinity(Exact& x, bool negative) { SetPattern(x, (negative ? x.format->signBit() : 0) | x.format->infinity()); }
+void SetInfinity(Exact& x, bool negative) {
+    SetPattern(x, (negative ? x.format->signBit() : 0) | x.format->infinity());
+}
 
 void SetZero(Exact& x, bool negative) {
     x.shape = Shape::Dyadic;
@@ -136,10 +136,8 @@ void AddDyadic(Exact& x, bool n1, mpz_srcptr m1, int64_t e1, bool n2, mpz_srcptr
         // Zero terms of one sign keep it; anything else sums to +0, or -0
         // when rounding toward negative.
         const bool bothZero = mpz_sgn(m1) == 0 && mpz_sgn(m2) == 0;
-        if (bothZero && n1 == n2)
-            x.negative = n1;
-        else
-            x.sumZero = true;
+        if (bothZero && n1 == n2) x.negative = n1;
+        else x.sumZero = true;
     }
 }
 
@@ -148,10 +146,8 @@ void Sum(Exact& x, const FormatInfo& f, Operand& p, Operand& q, bool subtract) {
     if (TakeNaN(x, f, ops)) return;
     const bool qNegative = q.negative != subtract;
     if (p.kind == Kind::Infinity || q.kind == Kind::Infinity) {
-        if (p.kind == Kind::Infinity && q.kind == Kind::Infinity && p.negative != qNegative)
-            SetInvalid(x);
-        else
-            SetInfinity(x, p.kind == Kind::Infinity ? p.negative : qNegative);
+        if (p.kind == Kind::Infinity && q.kind == Kind::Infinity && p.negative != qNegative) SetInvalid(x);
+        else SetInfinity(x, p.kind == Kind::Infinity ? p.negative : qNegative);
         return;
     }
     AddDyadic(x, p.negative, p.m.get(), p.e, qNegative, q.m.get(), q.e);
@@ -162,10 +158,8 @@ void Product(Exact& x, const FormatInfo& f, Operand& p, Operand& q) {
     if (TakeNaN(x, f, ops)) return;
     const bool negative = p.negative != q.negative;
     if (p.kind == Kind::Infinity || q.kind == Kind::Infinity) {
-        if (p.kind == Kind::Zero || q.kind == Kind::Zero)
-            SetInvalid(x);
-        else
-            SetInfinity(x, negative);
+        if (p.kind == Kind::Zero || q.kind == Kind::Zero) SetInvalid(x);
+        else SetInfinity(x, negative);
         return;
     }
     x.shape = Shape::Dyadic;
@@ -211,8 +205,8 @@ void SquareRoot(Exact& x, const FormatInfo& f, Operand& p) {
 void FusedMultiplyAdd(Exact& x, const FormatInfo& f, Operand& p, Operand& q, Operand& c) {
     // 0 * infinity is invalid even beside a quiet NaN addend; the result
     // still carries the first NaN operand's payload.
-    const bool zeroTimesInfinity = (p.kind == Kind::Zero && q.kind == Kind::Infinity) ||
-                                   (p.kind == Kind::Infinity && q.kind == Kind::Zero);
+    const bool zeroTimesInfinity =
+        (p.kind == Kind::Zero && q.kind == Kind::Infinity) || (p.kind == Kind::Infinity && q.kind == Kind::Zero);
     Operand* ops[] = {&p, &q, &c};
     if (TakeNaN(x, f, ops)) {
         if (zeroTimesInfinity) x.flags.invalid = true;
@@ -222,10 +216,8 @@ void FusedMultiplyAdd(Exact& x, const FormatInfo& f, Operand& p, Operand& q, Ope
     const bool productNegative = p.negative != q.negative;
     const bool productInfinite = p.kind == Kind::Infinity || q.kind == Kind::Infinity;
     if (productInfinite || c.kind == Kind::Infinity) {
-        if (productInfinite && c.kind == Kind::Infinity && productNegative != c.negative)
-            SetInvalid(x);
-        else
-            SetInfinity(x, productInfinite ? productNegative : c.negative);
+        if (productInfinite && c.kind == Kind::Infinity && productNegative != c.negative) SetInvalid(x);
+        else SetInfinity(x, productInfinite ? productNegative : c.negative);
         return;
     }
     Mpz product;
@@ -319,8 +311,8 @@ void Compare(Exact& x, const FormatInfo& f, Operation op, Operand& p, Operand& q
     }
     if (p.IsNaN() || q.IsNaN()) {
         x.outcome = Outcome::Unordered;
-        x.flags.invalid = op == Operation::CompareSignaling || p.kind == Kind::SignalingNaN ||
-                          q.kind == Kind::SignalingNaN;
+        x.flags.invalid =
+            op == Operation::CompareSignaling || p.kind == Kind::SignalingNaN || q.kind == Kind::SignalingNaN;
         return;
     }
     const int side = CompareValues(f, p, q);
@@ -410,8 +402,7 @@ int64_t Decade(mpz_srcptr num, mpz_srcptr den) {
 void ScaleByTen(mpz_ptr out, mpz_ptr den, mpz_srcptr num, int64_t k) {
     Mpz power;
     mpz_ui_pow_ui(power.get(), 10, static_cast<unsigned long>(k < 0 ? -k : k));
-    if (k >= 0)
-        mpz_mul(out, num, power.get());
+    if (k >= 0) mpz_mul(out, num, power.get());
     else {
         mpz_set(out, num);
         mpz_mul(den, den, power.get());
@@ -577,10 +568,8 @@ void FillTexts(const Exact& x, Result& out) {
                 if (rNegative) mpz_neg(t.get(), t.get());
                 mpz_sub(num, num, t.get());
             }
-            if (low >= 0)
-                mpz_mul_2exp(num, num, static_cast<mp_bitcnt_t>(low));
-            else
-                mpz_mul_2exp(den, den, static_cast<mp_bitcnt_t>(-low));
+            if (low >= 0) mpz_mul_2exp(num, num, static_cast<mp_bitcnt_t>(low));
+            else mpz_mul_2exp(den, den, static_cast<mp_bitcnt_t>(-low));
         };
         Mpz num, den;
         fraction(0, num.get(), den.get(), false);
@@ -589,8 +578,7 @@ void FillTexts(const Exact& x, Result& out) {
         fraction(0, num.get(), den.get(), true);
         out.error = RationalText(mpz_sgn(num.get()) < 0, num.get(), den.get(), out.errorComplete);
         fraction(ulp, num.get(), den.get(), true);
-        out.errorUlps =
-            RationalText(mpz_sgn(num.get()) < 0, num.get(), den.get(), out.errorUlpsComplete, true);
+        out.errorUlps = RationalText(mpz_sgn(num.get()) < 0, num.get(), den.get(), out.errorUlpsComplete, true);
         return;
     }
     // Square root.
@@ -630,9 +618,7 @@ Result Finish(const Exact& x, Rounding rounding, Tininess tininess, bool texts) 
         r = RoundExact(f, negative, x.a.get(), x.e, false, rounding, tininess);
         break;
     }
-    case Shape::Quotient:
-        r = RoundQuotient(f, x.negative, x.a.get(), x.b.get(), x.e, rounding, tininess);
-        break;
+    case Shape::Quotient: r = RoundQuotient(f, x.negative, x.a.get(), x.b.get(), x.e, rounding, tininess); break;
     case Shape::Root: {
         // Enough root bits that the first discarded bit is one of them; the
         // remainder of the integer root is the sticky part.

@@ -39,7 +39,7 @@ struct Result {
     bool hasPattern = true;              // false for the comparisons
     uint128 bits = 0;                    // the rounded result
     Flags flags;
-    Outcome outcome = Outcome::None;     // the comparisons' answer
+    Outcome outcome = Outcome::None;  // the comparisons' answer
     // The exact mathematical result in decimal: every digit when it is a
     // finite decimal ("0.3000000000000000166533453693773481063544750213623046875"),
     // else its first 40 significant digits, truncated, with exactComplete

@@ -65,7 +65,7 @@ Expected RoundRef(const Fmt& f, mpfr_srcptr v, bool sticky, Rounding r, Tininess
     Num x(mpfr_get_prec(v) + 2), res(2), s(8);
     mpfr_set(x, v, MPFR_RNDN);
     if (sticky) negative ? mpfr_nextbelow(x) : mpfr_nextabove(x);  // strictly inside the cut-off interval
-    const long e = mpfr_get_exp(x) - 1;                           // x in [2^e, 2^(e+1))
+    const long e = mpfr_get_exp(x) - 1;                            // x in [2^e, 2^(e+1))
     const long prec = f.precision - std::max(0L, static_cast<long>(f.emin()) - e);
     const bool up = (r == Rounding::TowardPositive && !negative) || (r == Rounding::TowardNegative && negative);
     if (prec >= 1) {
@@ -100,10 +100,9 @@ Expected RoundRef(const Fmt& f, mpfr_srcptr v, bool sticky, Rounding r, Tininess
 uint128 QuietOf(const Fmt& from, const Fmt& to, uint128 b) {
     uint128 frac = b & from.fractionMask();
     frac = to.fractionBits >= from.fractionBits ? frac << (to.fractionBits - from.fractionBits)
-                                                 : frac >> (from.fractionBits - to.fractionBits);
+                                                : frac >> (from.fractionBits - to.fractionBits);
     return ((b & from.signBit()) ? to.signBit() : 0) | to.infinity() | (uint128(1) << (to.fractionBits - 1)) | frac;
 }
-
 
 Expected Reference(Operation op, const ieee::FormatInfo& fi, const uint128* in, Rounding r, Tininess t,
                    const ieee::FormatInfo* target, ieee::Outcome& outcome) {
@@ -128,10 +127,8 @@ Expected Reference(Operation op, const ieee::FormatInfo& fi, const uint128* in, 
     Num* ops[] = {&a, &b, &c};
     for (int k = 0; k < n; ++k) {
         if (IsNaN(f, in[k])) continue;
-        if (oracle::IsFinitePattern(f, in[k]))
-            oracle::ToMpfr(f, in[k], *ops[k]);
-        else
-            mpfr_set_inf(*ops[k], (in[k] & f.signBit()) ? -1 : 1);
+        if (oracle::IsFinitePattern(f, in[k])) oracle::ToMpfr(f, in[k], *ops[k]);
+        else mpfr_set_inf(*ops[k], (in[k] & f.signBit()) ? -1 : 1);
     }
     if (op == Operation::CompareQuiet || op == Operation::CompareSignaling) {
         if (anyNaN) {
@@ -202,9 +199,18 @@ uint128 Operand(const ieee::FormatInfo& fi, std::mt19937_64& rng) {
     auto random = [&] { return ((uint128(rng()) << 64) | rng()) & f.mask(); };
     const uint128 sign = (rng() & 1) ? f.signBit() : 0;
     const uint128 one = uint128(f.bias) << f.fractionBits;
-    const uint128 corners[] = {0, 1, f.fractionMask(), f.fractionMask() + 1, f.infinity() - 1, f.infinity(),
-                               f.infinity() | 1, f.infinity() | (uint128(1) << (f.fractionBits - 1)) | 5,
-                               one, one + 1, one - 1, one + (uint128(1) << f.fractionBits)};
+    const uint128 corners[] = {0,
+                               1,
+                               f.fractionMask(),
+                               f.fractionMask() + 1,
+                               f.infinity() - 1,
+                               f.infinity(),
+                               f.infinity() | 1,
+                               f.infinity() | (uint128(1) << (f.fractionBits - 1)) | 5,
+                               one,
+                               one + 1,
+                               one - 1,
+                               one + (uint128(1) << f.fractionBits)};
     switch (rng() % 6) {
     case 0: return sign | corners[rng() % std::size(corners)];
     case 1: {  // a short significand: sums and products land on ties
@@ -223,10 +229,10 @@ uint128 Operand(const ieee::FormatInfo& fi, std::mt19937_64& rng) {
     }
 }
 
-constexpr Operation kOperations[] = {
-    Operation::Add,       Operation::Subtract,        Operation::Multiply,      Operation::Divide,
-    Operation::SquareRoot, Operation::FusedMultiplyAdd, Operation::Remainder,    Operation::RoundToIntegral,
-    Operation::ConvertFormat, Operation::CompareQuiet, Operation::CompareSignaling, Operation::TotalOrder};
+constexpr Operation kOperations[] = {Operation::Add,          Operation::Subtract,         Operation::Multiply,
+                                     Operation::Divide,       Operation::SquareRoot,       Operation::FusedMultiplyAdd,
+                                     Operation::Remainder,    Operation::RoundToIntegral,  Operation::ConvertFormat,
+                                     Operation::CompareQuiet, Operation::CompareSignaling, Operation::TotalOrder};
 
 class OperationsSweep : public ::testing::TestWithParam<Operation> {};
 
@@ -269,12 +275,14 @@ TEST_P(OperationsSweep, MatchesMpfr) {
                     if (got.bits != want.bits || got.flags.Byte() != want.flags || got.outcome != outcome) {
                         ADD_FAILURE() << f.name << " op " << static_cast<int>(op) << " dir " << k << " tin "
                                       << static_cast<int>(t) << " a=" << std::hex << static_cast<uint64_t>(in[0] >> 64)
-                                      << ":" << static_cast<uint64_t>(in[0]) << " b=" << static_cast<uint64_t>(in[1] >> 64)
-                                      << ":" << static_cast<uint64_t>(in[1]) << " c=" << static_cast<uint64_t>(in[2] >> 64)
-                                      << ":" << static_cast<uint64_t>(in[2]) << " got " << static_cast<uint64_t>(got.bits >> 64)
-                                      << ":" << static_cast<uint64_t>(got.bits) << "/" << int(got.flags.Byte()) << " want "
-                                      << static_cast<uint64_t>(want.bits >> 64) << ":" << static_cast<uint64_t>(want.bits)
-                                      << "/" << int(want.flags) << std::dec;
+                                      << ":" << static_cast<uint64_t>(in[0])
+                                      << " b=" << static_cast<uint64_t>(in[1] >> 64) << ":"
+                                      << static_cast<uint64_t>(in[1]) << " c=" << static_cast<uint64_t>(in[2] >> 64)
+                                      << ":" << static_cast<uint64_t>(in[2]) << " got "
+                                      << static_cast<uint64_t>(got.bits >> 64) << ":" << static_cast<uint64_t>(got.bits)
+                                      << "/" << int(got.flags.Byte()) << " want "
+                                      << static_cast<uint64_t>(want.bits >> 64) << ":"
+                                      << static_cast<uint64_t>(want.bits) << "/" << int(want.flags) << std::dec;
                         return;
                     }
                 }
@@ -347,8 +355,8 @@ TEST(Operations, SpecialCases) {
         const uint128 in[3] = {row.a, row.b, row.c};
         const ieee::FormatInfo* target = ieee::FormatFor(ieee::KIND_BINARY32);
         const auto got = ieee::Compute(row.op, *ieee::FormatFor(row.kind), in, row.r, Tininess::AfterRounding, target);
-        SCOPED_TRACE(::testing::Message() << "op " << static_cast<int>(row.op) << " a " << std::hex
-                                          << static_cast<uint64_t>(row.a));
+        SCOPED_TRACE(::testing::Message()
+                     << "op " << static_cast<int>(row.op) << " a " << std::hex << static_cast<uint64_t>(row.a));
         EXPECT_EQ(static_cast<uint64_t>(got.bits), static_cast<uint64_t>(row.bits));
         EXPECT_EQ(got.flags.Byte(), row.flags);
         EXPECT_EQ(got.outcome, row.outcome);
@@ -374,15 +382,14 @@ TEST(Operations, ResultTexts) {
          "-0.0000000000000000277555756156289135105907917022705078125", "-0.5", true},
         {Operation::Divide, 2, 0x3C00, 0x4200, "0.3333333333333333333333333333333333333333",
          "0.00008138020833333333333333333333333333333333", "0.3333333333333333333333333333333333333333", false},
-        {Operation::SquareRoot, 16, uint128(0x4000000000000000) << 64, 0,
-         "1.414213562373095048801688724209698078569", "9.4222425486218320656921167363941057738E-35",
-         "0.4892308038556232650261538152352206844753", false},
+        {Operation::SquareRoot, 16, uint128(0x4000000000000000) << 64, 0, "1.414213562373095048801688724209698078569",
+         "9.4222425486218320656921167363941057738E-35", "0.4892308038556232650261538152352206844753", false},
         {Operation::Divide, 4, 0x3F800000, 0x40A00000, "0.2", "-0.00000000298023223876953125", "-0.2", true},
     };
     for (const Row& row : rows) {
         const uint128 in[2] = {row.a, row.b};
-        const auto got = ieee::Compute(row.op, *ieee::FormatFor(row.kind), in, Rounding::TiesToEven,
-                                       Tininess::AfterRounding);
+        const auto got =
+            ieee::Compute(row.op, *ieee::FormatFor(row.kind), in, Rounding::TiesToEven, Tininess::AfterRounding);
         EXPECT_EQ(got.exact, row.exact);
         EXPECT_EQ(got.error, row.error);
         EXPECT_EQ(got.errorUlps, row.ulps);
