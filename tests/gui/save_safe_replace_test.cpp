@@ -21,6 +21,8 @@
 
 #include "save/safe_replace.h"
 
+#include "file_bytes.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -31,16 +33,6 @@ const std::string kNewContent = [] {
     for (int line = 0; line < 60; ++line) text += "line " + std::to_string(line) + " of the new content\r\n";
     return text;
 }();
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
 
 bool RunsAsRoot() { return ::geteuid() == 0; }
 

@@ -24,6 +24,7 @@
 #include "app/state.h"
 #include "dialog/dialog_qt.h"
 #include "dialog/platform.h"
+#include "file_bytes.h"
 #include "harness.h"
 #include "modal_window.h"
 #include "save/summary_file.h"
@@ -108,16 +109,6 @@ std::string Joined(const std::vector<std::string>& lines) {
     std::string out;
     for (const std::string& line : lines) out += line + "\r\n";
     return out;
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
 }
 
 // Splits at CR LF; the text after the last CR LF is returned as a last entry.
