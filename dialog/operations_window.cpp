@@ -18,6 +18,10 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QGuiApplication>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -113,7 +117,14 @@ public:
     OperationsWindow(const OperationsHost& host, QWidget* parent) : QDialog(parent), host_(host) {
         setObjectName(QStringLiteral("IDD_OPERATIONS"));
         setModal(false);
-        auto* top = new QVBoxLayout(this);
+        // Everything but the buttons scrolls, so that the window fits any screen.
+        auto* outer = new QVBoxLayout(this);
+        auto* scroll = new QScrollArea(this);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        auto* content = new QWidget(scroll);
+        auto* top = new QVBoxLayout(content);
+        const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
 
         // Format, operation and the target of a conversion.
         auto* choices = new QGridLayout;
@@ -144,13 +155,13 @@ public:
         // Rounding direction and tininess.
         auto* radios = new QHBoxLayout;
         roundingGroup_ = new QGroupBox(this);
-        auto* roundingLayout = new QVBoxLayout(roundingGroup_);
+        auto* roundingLayout = new QGridLayout(roundingGroup_);
         auto* roundingButtons = new QButtonGroup(this);
         for (std::size_t k = 0; k < rounding_.size(); ++k) {
             rounding_[k] = new QRadioButton(roundingGroup_);
             rounding_[k]->setObjectName(QStringLiteral("rounding%1").arg(k));
             roundingButtons->addButton(rounding_[k], static_cast<int>(k));
-            roundingLayout->addWidget(rounding_[k]);
+            roundingLayout->addWidget(rounding_[k], static_cast<int>(k % 3), static_cast<int>(k / 3));
         }
         rounding_[0]->setChecked(true);
         tininessGroup_ = new QGroupBox(this);
@@ -184,6 +195,8 @@ public:
             o.fields = Display(operandGroup_);
             o.value = Display(operandGroup_);
             o.value->setObjectName(QStringLiteral("operand_value_%1").arg(QLatin1String(kOperandNames[k])));
+            o.value->setMinimumWidth(44 * digit);  // a binary128 scientific text
+            o.hex->setMinimumWidth(37 * digit);    // a binary128 hexadecimal word
             o.hex->setObjectName(QStringLiteral("operand_hex_%1").arg(QLatin1String(kOperandNames[k])));
             operands->addWidget(o.label, 2 * k, 0);
             operands->addWidget(o.edit, 2 * k, 1, 1, 2);
@@ -218,22 +231,32 @@ public:
                                                                      {error_, "error"},
                                                                      {ulps_, "error_ulps"},
                                                                      {outcome_, "outcome"}}};
-        int row = 0;
-        for (auto [widget, name] : named) {
+        // Where each display goes: row, column of its caption (the display
+        // follows it) and how many columns the display spans.
+        const int places[9][3] = {{0, 0, 3}, {1, 0, 1}, {2, 0, 3}, {3, 0, 1}, {3, 2, 1},
+                                  {4, 0, 3}, {5, 0, 3}, {6, 0, 1}, {1, 2, 1}};
+        for (std::size_t k = 0; k < named.size(); ++k) {
+            auto [widget, name] = named[k];
             widget->setObjectName(QLatin1String(name));
             QLabel* label = Caption(widget);
             resultLabels_.push_back(label);
-            result->addWidget(label, row, 0);
-            result->addWidget(widget, row, 1, 1, 5);
-            ++row;
+            result->addWidget(label, places[k][0], places[k][1]);
+            result->addWidget(widget, places[k][0], places[k][1] + 1, 1, places[k][2]);
         }
+        hex_->setMinimumWidth(37 * digit);
+        scientific_->setMinimumWidth(44 * digit);
+        result->setColumnStretch(1, 1);
+        result->setColumnStretch(3, 1);
         flagsLabel_ = new QLabel(resultGroup_);
-        result->addWidget(flagsLabel_, row, 0);
+        result->addWidget(flagsLabel_, 7, 0);
+        auto* flagRow = new QHBoxLayout;
         for (int k = 0; k < 5; ++k) {
             flags_[static_cast<std::size_t>(k)] = new Indicator(resultGroup_);
             flags_[static_cast<std::size_t>(k)]->setObjectName(QStringLiteral("flag%1").arg(k));
-            result->addWidget(flags_[static_cast<std::size_t>(k)], row, 1 + k);
+            flagRow->addWidget(flags_[static_cast<std::size_t>(k)]);
         }
+        flagRow->addStretch();
+        result->addLayout(flagRow, 7, 1, 1, 3);
         top->addWidget(resultGroup_);
 
         // One row per direction.
@@ -244,6 +267,10 @@ public:
         table_->setTabKeyNavigation(false);
         table_->verticalHeader()->hide();
         table_->horizontalHeader()->setStretchLastSection(true);
+        table_->setWordWrap(false);
+        table_->setColumnWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("roundTowardPositive")) + 4 * digit);
+        table_->setColumnWidth(1, 37 * digit);
+        table_->setColumnWidth(2, 44 * digit);
         for (int r = 0; r < 5; ++r)
             for (int col = 0; col < 4; ++col) table_->setItem(r, col, new QTableWidgetItem);
         table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() +
@@ -262,7 +289,15 @@ public:
         buttons->addWidget(send_);
         buttons->addStretch();
         buttons->addWidget(close_);
-        top->addLayout(buttons);
+        outer->addWidget(scroll);
+        outer->addLayout(buttons);
+        scroll->setWidget(content);
+        // As large as the content, within the screen.
+        QSize size = content->sizeHint() +
+                     QSize(scroll->verticalScrollBar()->sizeHint().width() + 24, buttons->sizeHint().height() + 24);
+        if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+            size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+        resize(size);
         connect(send_, &QPushButton::clicked, this, [this] { Send(); });
         connect(close_, &QPushButton::clicked, this, &QDialog::close);
 

@@ -56,8 +56,13 @@ std::string FieldsText(const ieee::FormatInfo& f, ieee::uint128 bits) {
            all.substr(static_cast<std::size_t>(1 + f.exponentBits));
 }
 
-// A text cut short after its first significant digits ends in an ellipsis.
-std::string Marked(const std::string& text, bool complete) { return complete || text.empty() ? text : text + "..."; }
+// A text cut short after its first significant digits gets an ellipsis
+// after its last digit, before the exponent if it has one.
+std::string Marked(const std::string& text, bool complete) {
+    if (complete || text.empty()) return text;
+    const std::size_t e = text.find('E');
+    return e == std::string::npos ? text + "..." : text.substr(0, e) + "..." + text.substr(e);
+}
 
 }  // namespace
 
@@ -164,7 +169,7 @@ View Build(const Choices& c) {
     const auto all = ieee::ComputeAllDirections(c.operation, f, in, c.tininess, c.target);
     for (std::size_t k = 0; k < all.size(); ++k) {
         DirectionRow& row = v.rows[k];
-        row.direction = RoundingName(ieee::kAllRoundings[k], c.lang);
+        row.direction = RoundingName(ieee::kAllRoundings[k], 2);  // the standard's name: short, in both languages
         if (all[k].hasPattern) {
             row.hex = ieee::HexWord(*all[k].format, all[k].bits);
             row.scientific = ieee::ScientificText(*all[k].format, all[k].bits, true);

@@ -59,7 +59,7 @@ struct OperandView {
 };
 
 struct DirectionRow {
-    std::string direction;
+    std::string direction;   // the standard's name ("roundTiesToEven")
     std::string hex;         // a comparison: empty
     std::string scientific;  // a comparison: its outcome
     std::string flags;
