@@ -373,7 +373,7 @@ public:
             flag->setText(FromStd(opsview::FlagName(k, lang)));
             Name(flag, flag->text());
         }
-        tableLabel_->setText(Say({"To&ate directiile", "&All directions"}, lang));
+        tableLabel_->setText(Say({"Toate directiil&e", "All d&irections"}, lang));
         Name(table_, Say({"Toate directiile", "All directions"}, lang));
         table_->setHorizontalHeaderLabels({Say({"Directia", "Direction"}, lang),
                                            Say({"Cuvant hexazecimal", "Hexadecimal word"}, lang),
