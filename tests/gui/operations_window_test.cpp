@@ -97,6 +97,7 @@ TEST_F(OperationsWindowTest, ResultsFlagsAndTable) {
         int kind;
         Operation op;
         int rounding;  // index in kAllRoundings
+        int tininess;  // 0 after rounding, 1 before
         const char* a;
         const char* b;
         const char* c;
@@ -106,18 +107,21 @@ TEST_F(OperationsWindowTest, ResultsFlagsAndTable) {
     };
     // clang-format off
     const Case cases[] = {
-        {ieee::KIND_BINARY64, Operation::Add, 0, "0.1", "0.2", "", "3FD3333333333334", kInexact,
+        {ieee::KIND_BINARY64, Operation::Add, 0, 0, "0.1", "0.2", "", "3FD3333333333334", kInexact,
          "0.3000000000000000166533453693773481063544750213623046875"},
-        {ieee::KIND_BINARY64, Operation::Add, 4, "0.1", "0.2", "", "3FD3333333333333", kInexact, nullptr},
-        {ieee::KIND_BINARY32, Operation::FusedMultiplyAdd, 0, "0x1.000002p0", "0x1.000002p0", "-0x1.000004p0",
+        {ieee::KIND_BINARY64, Operation::Add, 4, 0, "0.1", "0.2", "", "3FD3333333333333", kInexact, nullptr},
+        {ieee::KIND_BINARY32, Operation::FusedMultiplyAdd, 0, 0, "0x1.000002p0", "0x1.000002p0", "-0x1.000004p0",
          "28800000", 0, "0.0000000000000142108547152020037174224853515625"},
-        {ieee::KIND_BINARY32, Operation::Multiply, 4, "0x7F7FFFFF", "2", "", "7F7FFFFF", kOverflow | kInexact, nullptr},
-        {ieee::KIND_BINARY32, Operation::Multiply, 0, "0x7F7FFFFF", "2", "", "7F800000", kOverflow | kInexact, nullptr},
-        {ieee::KIND_BINARY64, Operation::Multiply, 0, "0x1p-1022", "0.5", "", "0008000000000000", 0, nullptr},
-        {ieee::KIND_BINARY64, Operation::Multiply, 0, "0x1p-1074", "0.5", "", "0000000000000000", kUnderflow | kInexact, nullptr},
-        {ieee::KIND_BINARY64, Operation::Multiply, 2, "0x1p-1074", "0.5", "", "0000000000000001", kUnderflow | kInexact, nullptr},
-        {ieee::KIND_BINARY16, Operation::Divide, 0, "1", "3", "", "3555", kInexact, "0.3333333333333333333333333333333333333333"},
-        {ieee::KIND_BINARY64, Operation::CompareSignaling, 0, "NaN", "1", "", "", kInvalid, nullptr},
+        {ieee::KIND_BINARY32, Operation::Multiply, 4, 0, "0x7F7FFFFF", "2", "", "7F7FFFFF", kOverflow | kInexact, nullptr},
+        {ieee::KIND_BINARY32, Operation::Multiply, 0, 0, "0x7F7FFFFF", "2", "", "7F800000", kOverflow | kInexact, nullptr},
+        {ieee::KIND_BINARY64, Operation::Multiply, 0, 0, "0x1p-1022", "0.5", "", "0008000000000000", 0, nullptr},
+        {ieee::KIND_BINARY64, Operation::Multiply, 0, 0, "0x1p-1074", "0.5", "", "0000000000000000", kUnderflow | kInexact, nullptr},
+        {ieee::KIND_BINARY64, Operation::Multiply, 2, 0, "0x1p-1074", "0.5", "", "0000000000000001", kUnderflow | kInexact, nullptr},
+        {ieee::KIND_BINARY16, Operation::Divide, 0, 0, "1", "3", "", "3555", kInexact, "0.3333333333333333333333333333333333333333"},
+        // Tiny before rounding only: 2^-14 * (1 - 2^-20) rounds to 2^-14, the smallest normal.
+        {ieee::KIND_BINARY16, Operation::Multiply, 0, 0, "0x3BFE", "0x0401", "", "0400", kInexact, nullptr},
+        {ieee::KIND_BINARY16, Operation::Multiply, 0, 1, "0x3BFE", "0x0401", "", "0400", kUnderflow | kInexact, nullptr},
+        {ieee::KIND_BINARY64, Operation::CompareSignaling, 0, 0, "NaN", "1", "", "", kInvalid, nullptr},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -125,6 +129,7 @@ TEST_F(OperationsWindowTest, ResultsFlagsAndTable) {
         Choose("format", c.kind);
         ChooseOperation(c.op);
         ClickRadio(QStringLiteral("rounding%1").arg(c.rounding));
+        ClickRadio(QStringLiteral("tininess%1").arg(c.tininess));
         const char* texts[3] = {c.a, c.b, c.c};
         for (int k = 0; k < ieee::OperandCount(c.op); ++k) TypeOperand(k, texts[k]);
         EXPECT_EQ(Shown("hex"), c.hex);
@@ -136,10 +141,14 @@ TEST_F(OperationsWindowTest, ResultsFlagsAndTable) {
         auto* table = Child<QTableWidget>("directions");
         EXPECT_EQ(table->item(c.rounding, 1)->text().toStdString(), c.hex);
     }
+    // The last case is a comparison: its answer instead of a pattern, nothing to send.
+    EXPECT_EQ(Shown("outcome"), "neordonat (unordered)");
+    EXPECT_FALSE(Child<QPushButton>("send_to_main")->isEnabled());
     // 0.1 + 0.2: an exact sum, and the error exact - rounded.
     Choose("format", ieee::KIND_BINARY64);
     ChooseOperation(Operation::Add);
     ClickRadio(QStringLiteral("rounding0"));
+    ClickRadio(QStringLiteral("tininess0"));
     TypeOperand(0, "0.1");
     TypeOperand(1, "0.2");
     EXPECT_EQ(Shown("exact_mark"), "exact");
