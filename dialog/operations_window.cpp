@@ -30,6 +30,7 @@
 #include <string>
 
 #include "dialog/dialog_qt.h"
+#include "dialog/widgets.h"
 #include "numeric/ieee/scientific_text.h"
 #include "numeric/ieee/stored_value.h"
 #include "numeric/operations_view.h"
@@ -87,8 +88,11 @@ QLineEdit* Display(QWidget* parent) {
     return edit;
 }
 
+// A read-only box of several lines, the one the main dialog's exact value
+// uses: a text of thousands of digits is laid out only where it is seen, is
+// copied whole and reads to a screen reader as it copies.
 QPlainTextEdit* TextBox(QWidget* parent, int lines) {
-    auto* box = new QPlainTextEdit(parent);
+    auto* box = new dialog_qt::OrvaneTextBox(parent);
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setWordWrapMode(QTextOption::WrapAnywhere);
@@ -106,8 +110,7 @@ void Show(QLineEdit* edit, const std::string& text) {
     }
 }
 void Show(QPlainTextEdit* box, const std::string& text) {
-    const QString shown = FromStd(text);
-    if (box->toPlainText() != shown) box->setPlainText(shown);
+    static_cast<dialog_qt::OrvaneTextBox*>(box)->ShowText(FromStd(text));
 }
 
 constexpr const char* kOperandNames[3] = {"a", "b", "c"};

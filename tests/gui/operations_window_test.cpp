@@ -19,6 +19,7 @@
 
 #include "app/controls.h"
 #include "app/state.h"
+#include "dialog/widgets.h"
 #include "harness.h"
 #include "numeric/ieee/operations.h"
 
@@ -67,7 +68,7 @@ protected:
     }
     std::string Shown(const char* name) {
         if (auto* edit = window_->findChild<QLineEdit*>(QLatin1String(name))) return edit->text().toStdString();
-        return Child<QPlainTextEdit>(name)->toPlainText().toStdString();
+        return static_cast<dialog_qt::OrvaneTextBox*>(Child<QPlainTextEdit>(name))->FullText().toStdString();
     }
     // The flag indicators as the flags' byte (bit 0 inexact ... bit 4 invalid);
     // each indicator's accessible state must say the same.
@@ -118,6 +119,9 @@ TEST_F(OperationsWindowTest, ResultsFlagsAndTable) {
         {ieee::KIND_BINARY64, Operation::Multiply, 0, 0, "0x1p-1074", "0.5", "", "0000000000000000", kUnderflow | kInexact, nullptr},
         {ieee::KIND_BINARY64, Operation::Multiply, 2, 0, "0x1p-1074", "0.5", "", "0000000000000001", kUnderflow | kInexact, nullptr},
         {ieee::KIND_BINARY16, Operation::Divide, 0, 0, "1", "3", "", "3555", kInexact, "0.3333333333333333333333333333333333333333"},
+        // The smallest binary128 subnormal squared: an exact product of thousands of digits.
+        {ieee::KIND_BINARY128, Operation::Multiply, 0, 0, "0x1", "0x1", "", "00000000 00000000 00000000 00000000",
+         kUnderflow | kInexact, nullptr},
         // Tiny before rounding only: 2^-14 * (1 - 2^-20) rounds to 2^-14, the smallest normal.
         {ieee::KIND_BINARY16, Operation::Multiply, 0, 0, "0x3BFE", "0x0401", "", "0400", kInexact, nullptr},
         {ieee::KIND_BINARY16, Operation::Multiply, 0, 1, "0x3BFE", "0x0401", "", "0400", kUnderflow | kInexact, nullptr},
@@ -144,6 +148,15 @@ TEST_F(OperationsWindowTest, ResultsFlagsAndTable) {
     // The last case is a comparison: its answer instead of a pattern, nothing to send.
     EXPECT_EQ(Shown("outcome"), "neordonat (unordered)");
     EXPECT_FALSE(Child<QPushButton>("send_to_main")->isEnabled());
+    // The long texts are shown whole.
+    ChooseOperation(Operation::Multiply);
+    Choose("format", ieee::KIND_BINARY128);
+    TypeOperand(0, "0x1");
+    TypeOperand(1, "0x1");
+    const std::string product = Shown("exact");
+    EXPECT_GT(product.size(), 20000u);
+    EXPECT_EQ(product.substr(0, 8), "4.192789");
+    EXPECT_EQ(product.substr(product.size() - 6), "E-9931");
     // 0.1 + 0.2: an exact sum, and the error exact - rounded.
     Choose("format", ieee::KIND_BINARY64);
     ChooseOperation(Operation::Add);
