@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
@@ -91,6 +92,10 @@ int main(int argc, char** argv) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("IDD_OPERATIONS")) window = w;
     if (!window || !QTest::qWaitForWindowExposed(window)) return 1;
+    // Large enough to show every display without scrolling, so that all of
+    // them are painted.
+    if (auto* scroll = window->findChild<QScrollArea*>()) window->resize(scroll->widget()->sizeHint() + QSize(40, 80));
+    Paint();
     auto* format = window->findChild<QComboBox*>(QStringLiteral("format"));
     auto* operation = window->findChild<QComboBox*>(QStringLiteral("operation"));
     QLineEdit* operands[3] = {window->findChild<QLineEdit*>(QStringLiteral("operand_a")),
@@ -115,11 +120,15 @@ int main(int argc, char** argv) {
         window->activateWindow();
         format->setCurrentIndex(format->findData(f.kind));
         for (std::size_t k = 0; k < std::size(opsview::kAllOperations); ++k) {
+            const std::string name = opsview::OperationName(opsview::kAllOperations[k], 2);
+            // ORVANE_BENCH_ONLY="binary64 multiplication" times only the entries that contain it.
+            const QByteArray only = qgetenv("ORVANE_BENCH_ONLY");
+            if (!only.isEmpty() && (std::string(f.name) + " " + name).find(only.toStdString()) == std::string::npos)
+                continue;
             operation->setCurrentIndex(static_cast<int>(k));
             // The last operand the operation takes gets the keystrokes.
             const int last = ieee::OperandCount(opsview::kAllOperations[k]) - 1;
             const Cost ms = PerKeystroke(operands[last]);
-            const std::string name = opsview::OperationName(opsview::kAllOperations[k], 2);
             std::printf("%-10s %-18s %9.3f %9.3f %13.3f %9.3f\n", f.name, name.substr(0, 18).c_str(), ms.update,
                         ms.total, baseline.update, baseline.total);
             highestUpdate = std::max(highestUpdate, ms.update);

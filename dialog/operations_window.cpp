@@ -95,7 +95,9 @@ QPlainTextEdit* TextBox(QWidget* parent, int lines) {
     auto* box = new dialog_qt::OrvaneTextBox(parent);
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setWordWrapMode(QTextOption::WrapAnywhere);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setTabChangesFocus(true);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setFixedHeight(box->fontMetrics().lineSpacing() * lines + 12);
