@@ -86,6 +86,8 @@ constexpr int IDC_HEXFLOAT_CAPTION = 1083;
 constexpr int IDC_HEXFLOAT = 1084;
 constexpr int IDC_STEP_DOWN = 1085;
 constexpr int IDC_STEP_UP = 1086;
+// Main dialog: opens the Operations window.
+constexpr int IDC_OPERATIONS = 1087;
 
 // About dialog.
 constexpr int IDC_ABOUT_HEADING = 1022;

@@ -9,7 +9,9 @@
 #include "app/fixed_text.h"
 #include "app/format_rows.h"
 #include "app/format_select.h"
+#include "app/operations_link.h"
 #include "app/state.h"
+#include "dialog/operations_window.h"
 #include "dialog/platform.h"
 #include "numeric/decode.h"
 #include "numeric/param_list.h"
@@ -71,6 +73,8 @@ bool ORVANE_STARTUP(int showMode) {
     for (int id : {IDC_STEP_DOWN, IDC_STEP_UP}) DIALOG_SET_CALLBACK(main, id, STEP_CLICK, EVENT_CLICKED);
     DIALOG_SET_SHORTCUT(main, IDC_STEP_DOWN, "Alt+Down");
     DIALOG_SET_SHORTCUT(main, IDC_STEP_UP, "Alt+Up");
+    DIALOG_SET_CALLBACK(main, IDC_OPERATIONS, OPERATIONS_CLICK, EVENT_CLICKED);
+    DIALOG_SET_SHORTCUT(main, IDC_OPERATIONS, "Alt+O");
 
     // Format binary32, Romanian captions, bulk operations on all fields.
     DIALOG_SET_LOGICAL(main, IDC_FORMAT_32, true);
@@ -133,6 +137,7 @@ bool ORVANE_STARTUP(int showMode) {
 }
 
 void ORVANE_SHUTDOWN() {
+    OPERATIONS_CLOSE();
     DIALOG_UNINIT(ORVANEGLOBALS::DLG_MAIN);
     DIALOG_UNINIT(COMUN::DLG_SUMMARY);
 }

@@ -107,6 +107,7 @@ const ControlDef kMain[] = {
     {1085, "IDC_STEP_DOWN", K::PushButton, "X-  (Alt+Jos)", 436, 325, 80, 14, 0, 0, nullptr, 0, 0},
     {1086, "IDC_STEP_UP", K::PushButton, "X+  (Alt+Sus)", 524, 325, 80, 14, 0, 0, nullptr, 0, 0},
     {1041, "IDC_ABOUT", K::PushButton, "DESPRE", 191, 356, 44, 16, TRANSPARENT, 0, nullptr, 0, 0},
+    {1087, "IDC_OPERATIONS", K::PushButton, "Operatii  (Alt+O)", 436, 357, 100, 15, 0, 0, nullptr, 0, 0},
     {30001, "IDC_EXIT", K::PushButton, "Exit", 567, 357, 45, 15, 0, 0, nullptr, 0, 0},
     {2, "IDCANCEL", K::PushButton, "CANCEL", 8, 357, 40, 15, HIDDEN, 0, nullptr, 0, 0},
 };
@@ -246,7 +247,7 @@ const int kMainTabOrder[] = {
     1063, 1064, 1065, 1066, 1067, 1068,                    // binary16, bfloat16 rows
     1019, 1020,                                            // caret position, field width
     1072, 1074, 1076, 1078, 1080, 1082, 1084, 1085, 1086,  // stored value
-    1041, 30001,                                           // About, Exit
+    1041, 1087, 30001,                                     // About, Operations, Exit
 };
 
 #define COUNT(a) (sizeof(a) / sizeof((a)[0]))

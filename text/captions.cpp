@@ -12,6 +12,7 @@
 #include "app/fixed_text.h"
 #include "app/controls.h"
 #include "app/state.h"
+#include "dialog/operations_window.h"
 #include "dialog/platform.h"
 #include "numeric/classify.h"
 #include "numeric/stored_display.h"
@@ -50,8 +51,9 @@ constexpr std::array<TitleSlot, kUsedTitleSlots> kTitleSlotsTable{{
 }};
 
 // The captions of the controls beyond the thirteen: the second format
-// heading and the stored value group. Set with the others at every switch.
-constexpr std::array<TitleSlot, 10> kAddedCaptions{{
+// heading, the stored value group and the Operations button. Set with the
+// others at every switch.
+constexpr std::array<TitleSlot, 11> kAddedCaptions{{
     {IDC_FORMAT_CAPTION2, "Biti     (Nume)", "Bits     (Name)"},
     {IDC_GROUP_STORED, "Valoarea stocata", "Stored Value"},
     {IDC_EXACT_CAPTION, "Valoarea exacta", "Exact value"},
@@ -62,6 +64,7 @@ constexpr std::array<TitleSlot, 10> kAddedCaptions{{
     {IDC_SHORTEST_CAPTION, "Cel mai scurt text exact la recitire", "Shortest round-trip text"},
     {IDC_STEP_DOWN, "X-  (Alt+Jos)", "X-  (Alt+Down)"},
     {IDC_STEP_UP, "X+  (Alt+Sus)", "X+  (Alt+Up)"},
+    {IDC_OPERATIONS, "Operatii  (Alt+O)", "Operations  (Alt+O)"},
 }};
 
 constexpr std::size_t kSummaryLength = 180;
@@ -213,4 +216,6 @@ void LANGUAGE_SWITCH(DIALOG& dlg, int id, int event) {
 
     // The stored value group's own words (an infinity or a NaN named in the exact value box).
     REFRESH_STORED_LANGUAGE(dlg);
+    // The Operations window, when open, follows.
+    OPERATIONS_LANGUAGE_CHANGED();
 }

@@ -1,0 +1,145 @@
+// What one keystroke in an operand of the Operations window costs, with every
+// display it updates (the operands' patterns and values, the exact result,
+// the rounded result and its exact value, the errors, the flags and the
+// table of the five directions) and the repaint that follows, per format and
+// operation. The operands' quotient and root have no finite decimal
+// expansion, so division and square root show their 40-digit texts. Beside
+// each format the baseline: a keystroke in the main dialog's value field.
+// Runs offscreen; prints CPU milliseconds per keystroke.
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <string>
+
+#include "app/controls.h"
+#include "app/format_rows.h"
+#include "app/startup.h"
+#include "app/state.h"
+#include "dialog/dialog_qt.h"
+#include "dialog/platform.h"
+#include "numeric/operations_view.h"
+
+namespace {
+
+double CpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+void Paint() {
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+constexpr int kKeystrokes = 40;  // each a digit typed and taken back: two keystrokes
+
+// CPU milliseconds per keystroke in `edit`, which ends in a digit: a '7'
+// typed after it, then taken back with Backspace, the window painted after
+// each. `update` is the keystroke with every text worked out and put on the
+// widgets, `total` adds the painting.
+struct Cost {
+    double update = 0;
+    double total = 0;
+};
+Cost PerKeystroke(QLineEdit* edit) {
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->end(false);
+    Paint();
+    // A few keystrokes first, so that glyphs and layouts met for the first
+    // time are not counted.
+    for (int n = 0; n < 4; ++n) {
+        QTest::keyClick(edit, n % 2 == 0 ? Qt::Key_7 : Qt::Key_Backspace);
+        Paint();
+    }
+    Cost cost;
+    for (int n = 0; n < 2 * kKeystrokes; ++n) {
+        const double start = CpuMs();
+        QTest::keyClick(edit, n % 2 == 0 ? Qt::Key_7 : Qt::Key_Backspace);
+        const double typed = CpuMs();
+        Paint();
+        cost.update += typed - start;
+        cost.total += CpuMs() - start;
+    }
+    cost.update /= 2.0 * kKeystrokes;
+    cost.total /= 2.0 * kKeystrokes;
+    return cost;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    platform::PlatformHooks hooks;
+    hooks.messageBox = [](std::string_view, std::string_view, unsigned) { return IDOK; };
+    platform::SetPlatformHooks(hooks);
+    RESET_SHARED_STATE();
+    if (!ORVANE_STARTUP(1)) return 1;
+    DIALOG& main = ORVANEGLOBALS::DLG_MAIN;
+    QWidget* mainWindow = DialogWindow(main);
+    mainWindow->activateWindow();
+    if (!QTest::qWaitForWindowExposed(mainWindow)) return 1;
+    static_cast<QPushButton*>(DialogControl(main, IDC_OPERATIONS))->click();
+    Paint();
+    QWidget* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("IDD_OPERATIONS")) window = w;
+    if (!window || !QTest::qWaitForWindowExposed(window)) return 1;
+    // Large enough to show every display without scrolling, so that all of
+    // them are painted.
+    if (auto* scroll = window->findChild<QScrollArea*>()) window->resize(scroll->widget()->sizeHint() + QSize(40, 80));
+    Paint();
+    auto* format = window->findChild<QComboBox*>(QStringLiteral("format"));
+    auto* operation = window->findChild<QComboBox*>(QStringLiteral("operation"));
+    QLineEdit* operands[3] = {window->findChild<QLineEdit*>(QStringLiteral("operand_a")),
+                              window->findChild<QLineEdit*>(QStringLiteral("operand_b")),
+                              window->findChild<QLineEdit*>(QStringLiteral("operand_c"))};
+    const char* texts[3] = {"2.7182818284590452353602874713527", "0.3", "-1.25e-3"};
+    for (int k = 0; k < 3; ++k) operands[k]->setText(QString::fromLatin1(texts[k]));
+
+    std::printf("CPU ms per keystroke: the update alone, and with the repaint; the main dialog's value field beside\n");
+    std::printf("%-10s %-18s %9s %9s %13s %9s\n", "format", "operation", "update", "+ paint", "main update", "+ paint");
+    double highest = 0, highestUpdate = 0;
+    std::string highestName = "-";
+    for (const ieee::FormatInfo& f : ieee::AllFormats()) {
+        // The baseline: the main dialog in the same format, a digit typed into its value field.
+        QTest::mouseClick(static_cast<QAbstractButton*>(DialogControl(main, RowOfKind(f.kind)->radio)), Qt::LeftButton,
+                          {}, QPoint(4, 4));
+        auto* value = static_cast<QLineEdit*>(DialogControl(main, IDC_VALUE));
+        value->setText(QString::fromLatin1(texts[0]));
+        mainWindow->activateWindow();
+        const Cost baseline = PerKeystroke(value);
+
+        window->activateWindow();
+        format->setCurrentIndex(format->findData(f.kind));
+        for (std::size_t k = 0; k < std::size(opsview::kAllOperations); ++k) {
+            const std::string name = opsview::OperationName(opsview::kAllOperations[k], 2);
+            // ORVANE_BENCH_ONLY="binary64 multiplication" times only the entries that contain it.
+            const QByteArray only = qgetenv("ORVANE_BENCH_ONLY");
+            if (!only.isEmpty() && (std::string(f.name) + " " + name).find(only.toStdString()) == std::string::npos)
+                continue;
+            operation->setCurrentIndex(static_cast<int>(k));
+            // The last operand the operation takes gets the keystrokes.
+            const int last = ieee::OperandCount(opsview::kAllOperations[k]) - 1;
+            const Cost ms = PerKeystroke(operands[last]);
+            std::printf("%-10s %-18s %9.3f %9.3f %13.3f %9.3f\n", f.name, name.substr(0, 18).c_str(), ms.update,
+                        ms.total, baseline.update, baseline.total);
+            highestUpdate = std::max(highestUpdate, ms.update);
+            if (ms.total > highest) {
+                highest = ms.total;
+                highestName = std::string(f.name) + " " + name;
+            }
+        }
+    }
+    std::printf("highest: update %.3f ms, with the repaint %.3f ms (%s); goal: at most 1 ms\n", highestUpdate, highest,
+                highestName.c_str());
+    ORVANE_SHUTDOWN();
+    return 0;
+}
