@@ -26,6 +26,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <array>
+#include <functional>
 #include <limits>
 #include <string>
 
@@ -297,12 +298,16 @@ public:
         outer->addWidget(scroll);
         outer->addLayout(buttons);
         scroll->setWidget(content);
-        // As large as the content, within the screen.
-        QSize size = content->sizeHint() +
-                     QSize(scroll->verticalScrollBar()->sizeHint().width() + 24, buttons->sizeHint().height() + 24);
-        if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
-            size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
-        resize(size);
+        // As large as the content in its captions of the moment (never
+        // smaller than it is), within the screen.
+        fit_ = [this, scroll, content, buttons] {
+            content->layout()->activate();
+            QSize size = content->sizeHint() +
+                         QSize(scroll->verticalScrollBar()->sizeHint().width() + 40, buttons->sizeHint().height() + 40);
+            if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+                size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+            resize(size.expandedTo(this->size()));
+        };
         connect(send_, &QPushButton::clicked, this, [this] { Send(); });
         connect(close_, &QPushButton::clicked, this, &QDialog::close);
 
@@ -321,7 +326,10 @@ public:
         setTabOrder(format_, operation_);
         setTabOrder(operation_, target_);
         Retranslate();
+        fit_();
     }
+
+    void Fit() { fit_(); }
 
     // Captions, item texts and accessible names in the host's language; the
     // result texts follow.
@@ -533,6 +541,7 @@ private:
     QTableWidget* table_ = nullptr;
     QPushButton* send_ = nullptr;
     QPushButton* close_ = nullptr;
+    std::function<void()> fit_;  // sizes the window to its content
 };
 
 QPointer<OperationsWindow> g_window;
@@ -552,7 +561,9 @@ void OPERATIONS_OPEN(const OperationsHost& host, DIALOG& owner) {
 }
 
 void OPERATIONS_LANGUAGE_CHANGED() {
-    if (g_window) g_window->Retranslate();
+    if (!g_window) return;
+    g_window->Retranslate();
+    g_window->Fit();  // the other language's captions may need more room
 }
 
 void OPERATIONS_CLOSE() { delete g_window.data(); }

@@ -3,6 +3,7 @@
 // as a PNG. Set QT_SCALE_FACTOR for a high-density picture.
 //
 //   orvane_screenshot out.png [click:<id>] [type:<id>:<text>] [lang:en] ...
+// Every other window the actions leave open is saved beside it as out-1.png ...
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -68,6 +69,15 @@ int main(int argc, char** argv) {
     }
     QWidget* window = DialogWindow(ORVANEGLOBALS::DLG_MAIN);
     if (status == 0 && !(window && window->grab().save(QString::fromLocal8Bit(argv[1])))) status = 1;
+    // Other windows the actions opened (the Operations window, say) beside it:
+    // out-1.png, out-2.png ...
+    int n = 0;
+    for (QWidget* other : QApplication::topLevelWidgets()) {
+        if (status != 0 || other == window || !other->isVisible()) continue;
+        QString name = QString::fromLocal8Bit(argv[1]);
+        name.insert(name.lastIndexOf(u'.') < 0 ? name.size() : name.lastIndexOf(u'.'), u'-' + QString::number(++n));
+        if (!other->grab().save(name)) status = 1;
+    }
     ORVANE_SHUTDOWN();
     return status;
 }
