@@ -3,6 +3,7 @@
 // as a PNG. Set QT_SCALE_FACTOR for a high-density picture.
 //
 //   orvane_screenshot out.png [click:<id>] [type:<id>:<text>] [lang:en] ...
+// (<id>: a main dialog control's number, or a widget's object name)
 // Every other window the actions leave open is saved beside it as out-1.png ...
 #include <QApplication>
 #include <QLineEdit>
@@ -21,11 +22,20 @@ void Settle() {
     for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
 }
 
-QWidget* Control(int id) { return DialogControl(ORVANEGLOBALS::DLG_MAIN, id); }
+// A control of the main dialog by its id, or a widget of any open window by
+// its object name (the Operations window's "operand_a", say).
+QWidget* Control(const QString& key) {
+    bool number = false;
+    const int id = key.toInt(&number);
+    if (number) return DialogControl(ORVANEGLOBALS::DLG_MAIN, id);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (QWidget* w = window->findChild<QWidget*>(key)) return w;
+    return nullptr;
+}
 
 bool Replay(const QString& action) {
     const QStringList parts = action.split(u':');
-    QWidget* w = parts.size() >= 2 ? Control(parts[1].toInt()) : nullptr;
+    QWidget* w = parts.size() >= 2 ? Control(parts[1]) : nullptr;
     if (!w) return false;
     if (parts[0] == QLatin1String("click")) {
         QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
