@@ -25,18 +25,9 @@
 #include "dialog/platform.h"
 #include "numeric/operations_view.h"
 
+#include "cpu_time.h"
+
 namespace {
-
-double CpuMs() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
-
-void Paint() {
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
 
 constexpr int kKeystrokes = 40;  // each a digit typed and taken back: two keystrokes
 

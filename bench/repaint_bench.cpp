@@ -26,19 +26,9 @@
 #include "dialog/platform.h"
 #include "numeric/stored_display.h"
 
+#include "cpu_time.h"
+
 namespace {
-
-double CpuMs() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
-
-// Lets the window paint what is pending.
-void Paint() {
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
 
 DIALOG& Main() { return ORVANEGLOBALS::DLG_MAIN; }
 QWidget* Control(int id) { return DialogControl(Main(), id); }

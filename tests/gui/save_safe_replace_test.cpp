@@ -100,17 +100,10 @@ std::string WriteAsUser(const fs::path& path, const std::string& content, rlim_t
 class SafeReplace : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/orvane-replace-test-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder_ = pattern;
+        folder_ = MakeScratchFolder("orvane-replace-test");
+        ASSERT_FALSE(folder_.empty());
     }
-    void TearDown() override {
-        std::error_code ignored;
-        for (const auto& entry : fs::recursive_directory_iterator(folder_, ignored))
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(folder_, ignored);
-    }
+    void TearDown() override { RemoveScratchFolder(folder_); }
 
     // A new folder inside the test folder with `mode`; the test folder itself
     // is opened to others, so that user nobody reaches it.
@@ -120,16 +113,6 @@ protected:
         fs::create_directory(sub);
         ::chmod(sub.c_str(), mode);
         return sub;
-    }
-
-    // Names in `folder` other than those given (left-over temporary files).
-    static std::vector<std::string> OtherEntries(const fs::path& folder, const std::vector<std::string>& expected) {
-        std::vector<std::string> others;
-        for (const auto& entry : fs::directory_iterator(folder)) {
-            const std::string name = entry.path().filename().string();
-            if (std::find(expected.begin(), expected.end(), name) == expected.end()) others.push_back(name);
-        }
-        return others;
     }
 
     fs::path folder_;

@@ -127,16 +127,11 @@ class SaveSummary : public harness::AppTest {
 protected:
     void SetUp() override {
         harness::AppTest::SetUp();
-        char pattern[] = "/tmp/orvane-save-test-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder_ = pattern;
+        folder_ = MakeScratchFolder("orvane-save-test");
+        ASSERT_FALSE(folder_.empty());
     }
     void TearDown() override {
-        std::error_code ignored;
-        for (const auto& entry : fs::recursive_directory_iterator(folder_, ignored))
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(folder_, ignored);
+        RemoveScratchFolder(folder_);
         harness::AppTest::TearDown();
     }
 
@@ -163,7 +158,7 @@ protected:
 
     // Names in the folder other than those given (left-over temporary files).
     std::vector<std::string> OtherEntries(const std::vector<std::string>& expected) const {
-        return OtherEntries(folder_, expected);
+        return ::OtherEntries(folder_, expected);
     }
 
     // Asserts that exactly one message box appeared: an error naming `path`.
@@ -174,15 +169,6 @@ protected:
         EXPECT_EQ(m.style & 0xF0u, platform::MB_ICONERROR);
         EXPECT_NE(m.text.find(path), std::string::npos) << m.text;
         for (const auto& message : harness::Messages()) EXPECT_NE(message.caption, "Saved to File");
-    }
-
-    static std::vector<std::string> OtherEntries(const fs::path& folder, const std::vector<std::string>& expected) {
-        std::vector<std::string> others;
-        for (const auto& entry : fs::directory_iterator(folder)) {
-            const std::string name = entry.path().filename().string();
-            if (std::find(expected.begin(), expected.end(), name) == expected.end()) others.push_back(name);
-        }
-        return others;
     }
 
     fs::path folder_;
