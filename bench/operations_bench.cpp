@@ -50,8 +50,10 @@ void Keystroke(benchmark::State& state, const ieee::FormatInfo* f, Operation op,
         ieee::uint128 in[3] = {0, 0, 0};
         for (int k = 0; k < ieee::OperandCount(op); ++k)
             in[k] = ieee::ReadOperand(texts[k], *f, ieee::Rounding::TiesToEven).bits;
-        const auto one = ieee::Compute(op, *f, in, ieee::Rounding::TiesToEven, ieee::Tininess::AfterRounding, target);
-        const auto all = ieee::ComputeAllDirections(op, *f, in, ieee::Tininess::AfterRounding, target);
+        const auto computed = ieee::ComputeWithAllDirections(op, *f, in, ieee::Rounding::TiesToEven,
+                                                             ieee::Tininess::AfterRounding, target);
+        const ieee::Result& one = computed.chosen;
+        const auto& all = computed.rows;
         std::string shown = ieee::HexWord(*one.format, one.bits) + ieee::ScientificText(*one.format, one.bits, false) +
                             ieee::ExactDecimalText(*one.format, one.bits);
         for (const auto& row : all)

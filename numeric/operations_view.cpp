@@ -147,7 +147,9 @@ View Build(const Choices& c) {
 
     v.hasResult = true;
     const std::span<const ieee::uint128> in(bits, static_cast<std::size_t>(count));
-    v.result = ieee::Compute(c.operation, f, in, c.rounding, c.tininess, c.target);
+    const ieee::ResultAndRows computed =
+        ieee::ComputeWithAllDirections(c.operation, f, in, c.rounding, c.tininess, c.target);
+    v.result = computed.chosen;
     const ieee::Result& r = v.result;
     if (r.hasPattern) {
         v.fields = FieldsText(*r.format, r.bits);
@@ -166,7 +168,7 @@ View Build(const Choices& c) {
     v.error = Marked(r.error, r.errorComplete);
     v.errorUlps = Marked(r.errorUlps, r.errorUlpsComplete);
 
-    const auto all = ieee::ComputeAllDirections(c.operation, f, in, c.tininess, c.target);
+    const auto& all = computed.rows;
     for (std::size_t k = 0; k < all.size(); ++k) {
         DirectionRow& row = v.rows[k];
         row.direction = RoundingName(ieee::kAllRoundings[k], 2);  // the standard's name: short, in both languages

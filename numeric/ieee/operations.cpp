@@ -669,22 +669,39 @@ Result Compute(Operation op, const FormatInfo& f, std::span<const uint128> opera
     return Finish(x, rounding, tininess, true);
 }
 
+namespace {
+
+// The five rows from an exact result already worked out (roundToIntegral's
+// exact result depends on the direction, so it is worked out per row).
+std::array<Result, 5> Rows(const Exact& x, Operation op, const FormatInfo& f, std::span<const uint128> operands,
+                           Tininess tininess, const FormatInfo* target) {
+    std::array<Result, 5> out;
+    for (size_t k = 0; k < out.size(); ++k) {
+        if (op != Operation::RoundToIntegral) {
+            out[k] = Finish(x, kAllRoundings[k], tininess, false);
+            continue;
+        }
+        Exact own;
+        Evaluate(own, op, f, operands, kAllRoundings[k], target);
+        out[k] = Finish(own, kAllRoundings[k], tininess, false);
+    }
+    return out;
+}
+
+}  // namespace
+
 std::array<Result, 5> ComputeAllDirections(Operation op, const FormatInfo& f, std::span<const uint128> operands,
                                            Tininess tininess, const FormatInfo* target) {
-    std::array<Result, 5> out;
-    if (op == Operation::RoundToIntegral) {
-        // The exact result itself depends on the direction.
-        for (size_t k = 0; k < out.size(); ++k) {
-            Exact x;
-            Evaluate(x, op, f, operands, kAllRoundings[k], target);
-            out[k] = Finish(x, kAllRoundings[k], tininess, false);
-        }
-        return out;
-    }
     Exact x;
     Evaluate(x, op, f, operands, Rounding::TiesToEven, target);
-    for (size_t k = 0; k < out.size(); ++k) out[k] = Finish(x, kAllRoundings[k], tininess, false);
-    return out;
+    return Rows(x, op, f, operands, tininess, target);
+}
+
+ResultAndRows ComputeWithAllDirections(Operation op, const FormatInfo& f, std::span<const uint128> operands,
+                                       Rounding rounding, Tininess tininess, const FormatInfo* target) {
+    Exact x;
+    Evaluate(x, op, f, operands, rounding, target);
+    return {Finish(x, rounding, tininess, true), Rows(x, op, f, operands, tininess, target)};
 }
 
 }  // namespace ieee

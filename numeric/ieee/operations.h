@@ -80,6 +80,15 @@ Result Compute(Operation op, const FormatInfo& f, std::span<const uint128> opera
 std::array<Result, 5> ComputeAllDirections(Operation op, const FormatInfo& f, std::span<const uint128> operands,
                                            Tininess tininess, const FormatInfo* target = nullptr);
 
+// Compute in `rounding` (with its texts) and the five rows of
+// ComputeAllDirections, the exact result worked out once for both.
+struct ResultAndRows {
+    Result chosen;
+    std::array<Result, 5> rows;
+};
+ResultAndRows ComputeWithAllDirections(Operation op, const FormatInfo& f, std::span<const uint128> operands,
+                                       Rounding rounding, Tininess tininess, const FormatInfo* target = nullptr);
+
 // The default quiet NaN of the format: sign clear, all fraction bits set.
 uint128 DefaultNaN(const FormatInfo& f);
 
