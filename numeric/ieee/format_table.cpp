@@ -26,6 +26,12 @@ const FormatInfo* FormatFor(int formatKind) {
     return nullptr;
 }
 
+const FormatInfo* FormatByName(std::string_view name) {
+    for (const FormatInfo& f : kFormats)
+        if (name == f.name) return &f;
+    return nullptr;
+}
+
 std::span<const FormatInfo> AllFormats() { return kFormats; }
 
 }  // namespace ieee

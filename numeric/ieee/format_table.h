@@ -5,6 +5,7 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 namespace ieee {
 
@@ -49,6 +50,8 @@ struct FormatInfo {
 
 // nullptr for any kind the program does not know.
 const FormatInfo* FormatFor(int formatKind);
+// The format named `name` ("binary32", "bfloat16", ...), or nullptr.
+const FormatInfo* FormatByName(std::string_view name);
 // Every format, in the order the program lists them: binary32, binary64,
 // binary128, binary16, bfloat16.
 std::span<const FormatInfo> AllFormats();
