@@ -13,6 +13,7 @@
 #include "app/state.h"
 #include "dialog/operations_window.h"
 #include "dialog/platform.h"
+#include "numeric/classify.h"
 #include "numeric/decode.h"
 #include "numeric/param_list.h"
 #include "numeric/represent.h"
@@ -45,30 +46,22 @@ bool ORVANE_STARTUP(int showMode) {
 
     // Control callbacks, in this order.
     DIALOG_SET_CALLBACK(main, IDC_VALUE, SUB_REPRESENT, EVENT_CHANGE);
-    static constexpr int kBitEdits[] = {IDC_SIGN_32,           IDC_EXPONENT_32,     IDC_FRACTION_32, IDC_SIGN_64,
-                                        IDC_EXPONENT_64,       IDC_FRACTION_64,     IDC_SIGN_128,    IDC_EXPONENT_128,
-                                        IDC_FRACTION_128_HIGH, IDC_FRACTION_128_LOW};
-    for (int id : kBitEdits) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT, EVENT_CHANGE);
-    DIALOG_SET_CALLBACK(main, IDC_ABOUT, SUB_ABOUT, EVENT_CLICKED);
-    DIALOG_SET_CALLBACK(main, IDC_HELP_INFO, SUB_HELP, EVENT_CLICKED);
-    DIALOG_SET_CALLBACK(main, IDC_HELP_SUMMARY, SUB_HELP2, EVENT_CLICKED);
-    DIALOG_SET_CALLBACK(main, IDC_PARAM_LIST, SUB_LIST, EVENT_SELCHANGE);
-    for (int id : kBitEdits) DIALOG_SET_CALLBACK(main, id, RETRIEVEANDOUTPUTVALUE, EVENT_GAINFOCUS);
-    for (int id : {IDC_FORMAT_32, IDC_FORMAT_64, IDC_FORMAT_128})
-        DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT, EVENT_CLICKED);
-    for (int id : {IDC_ZEROS, IDC_ONES, IDC_INVERT}) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT, EVENT_CLICKED);
-    DIALOG_SET_CALLBACK(DLG_SUMMARY, IDC_SAVE, SAVE_TO_FILE, EVENT_CLICKED);
-    for (int id : {IDC_LANG_RO, IDC_LANG_EN}) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT, EVENT_CLICKED);
-    // The two 16-bit formats go the ways of the other three; the stored value
-    // group takes a typed hexadecimal word and the one-ULP steps.
-    for (int kind : {ieee::KIND_BINARY16, ieee::KIND_BFLOAT16}) {
-        const FormatRow& row = *RowOfKind(kind);
+    // Every row of bit edits and its radio, from the row table.
+    for (const FormatRow& row : FormatRows()) {
         for (const FieldEdit& field : row.Fields()) {
             DIALOG_SET_CALLBACK(main, field.id, SUB_REPRESENT, EVENT_CHANGE);
             DIALOG_SET_CALLBACK(main, field.id, RETRIEVEANDOUTPUTVALUE, EVENT_GAINFOCUS);
         }
         DIALOG_SET_CALLBACK(main, row.radio, SUB_REPRESENT, EVENT_CLICKED);
     }
+    DIALOG_SET_CALLBACK(main, IDC_ABOUT, SUB_ABOUT, EVENT_CLICKED);
+    DIALOG_SET_CALLBACK(main, IDC_HELP_INFO, SUB_HELP, EVENT_CLICKED);
+    DIALOG_SET_CALLBACK(main, IDC_HELP_SUMMARY, SUB_HELP2, EVENT_CLICKED);
+    DIALOG_SET_CALLBACK(main, IDC_PARAM_LIST, SUB_LIST, EVENT_SELCHANGE);
+    for (int id : {IDC_ZEROS, IDC_ONES, IDC_INVERT}) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT, EVENT_CLICKED);
+    DIALOG_SET_CALLBACK(DLG_SUMMARY, IDC_SAVE, SAVE_TO_FILE, EVENT_CLICKED);
+    for (int id : {IDC_LANG_RO, IDC_LANG_EN}) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT, EVENT_CLICKED);
+    // The stored value group takes a typed hexadecimal word and the one-ULP steps.
     DIALOG_SET_CALLBACK(main, IDC_HEX, HEX_EDITED, EVENT_CHANGE);
     for (int id : {IDC_STEP_DOWN, IDC_STEP_UP}) DIALOG_SET_CALLBACK(main, id, STEP_CLICK, EVENT_CLICKED);
     DIALOG_SET_SHORTCUT(main, IDC_STEP_DOWN, "Alt+Down");
@@ -99,21 +92,14 @@ bool ORVANE_STARTUP(int showMode) {
     // The class flags describe the zero pattern just shown (X4 is 0), so a
     // language switch before the first decoding names it a signed zero
     // instead of a normal number.
-    IS_ZERO = true;
-    IS_FINITE = true;
-    EXP_MIN_NORMAL = true;
+    TAKE_CLASS(*ieee::FormatFor(ieee::KIND_BINARY32), 0);
     DIALOG_SET_TEXT(main, IDC_SIGN_64, "S");
     DIALOG_SET_TEXT(main, IDC_EXPONENT_64, "   Exponent");
     DIALOG_SET_TEXT(main, IDC_FRACTION_64, std::string(25, ' ') + "Semnificand (Fractia)");
-    const std::pair<int, int> blanks128[] = {
-        {IDC_SIGN_128, 1}, {IDC_EXPONENT_128, 15}, {IDC_FRACTION_128_HIGH, 48}, {IDC_FRACTION_128_LOW, 64}};
-    for (auto [id, count] : blanks128) {
-        DIALOG_SET_TEXT(main, id, "");
-        DIALOG_SET_INT(main, id, count, INDEX_TEXTLENGTH);
-    }
-    // The 16-bit rows hold blanks too, as many as their fields have bits.
-    for (int kind : {ieee::KIND_BINARY16, ieee::KIND_BFLOAT16}) {
-        for (const FieldEdit& field : RowOfKind(kind)->Fields()) {
+    // Every other row holds blanks, as many as its fields have bits.
+    for (const FormatRow& row : FormatRows()) {
+        if (row.kind == ieee::KIND_BINARY32 || row.kind == ieee::KIND_BINARY64) continue;
+        for (const FieldEdit& field : row.Fields()) {
             DIALOG_SET_TEXT(main, field.id, "");
             DIALOG_SET_INT(main, field.id, field.width, INDEX_TEXTLENGTH);
         }

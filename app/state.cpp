@@ -33,6 +33,7 @@ void RESET_SHARED_STATE() {
     ALL_FIELDS = true;
     TYPED_NUMBER = {};
     STORED_SHOWN = {};
+    CLASSIFIED = {};
     HEX_ACCEPTED.clear();
     for (auto& item : STATIC_2) item = {std::string(180, ' '), std::string(180, ' ')};
     ID_STATIC_2 = {};

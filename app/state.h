@@ -79,6 +79,8 @@ struct ShownPattern {
     ieee::uint128 pattern = 0;
 };
 inline ShownPattern STORED_SHOWN;
+// The pattern whose class the flags and DATATYPE describe.
+inline ShownPattern CLASSIFIED;
 // The last hexadecimal word accepted from the user or written by the program.
 inline std::string HEX_ACCEPTED;
 

@@ -1,34 +1,44 @@
 // Class of the current datum, named in both caption languages.
 #include "numeric/classify.h"
 
+#include <cstddef>
+
 #include "app/fixed_text.h"
 #include "app/state.h"
-#include "numeric/ieee/format_table.h"
+#include "numeric/class_text.h"
+#include "numeric/ieee/pattern_class.h"
+
+namespace {
+
+void SetDataType(const ieee::FormatInfo& f, ieee::uint128 pattern) {
+    for (int lang : {1, 2})
+        COMUN::DATATYPE[static_cast<std::size_t>(lang - 1)] = Padded(ClassText(f, pattern, lang), 30);
+}
+
+}  // namespace
+
+void TAKE_CLASS(const ieee::FormatInfo& f, ieee::uint128 pattern) {
+    using namespace COMUN;
+    const ieee::ClassInfo info = ieee::ClassOf(f, pattern);
+    IS_ZERO = info.kind == ieee::PatternClass::Zero;
+    IS_SUBNORMAL = info.kind == ieee::PatternClass::Subnormal;
+    IS_INFINITY = info.kind == ieee::PatternClass::Infinity;
+    IS_NAN = info.kind == ieee::PatternClass::NaN;
+    IS_FINITE = ieee::IsFinite(info.kind);
+    // Which end of the exponent range the stored exponent stands at (the
+    // parameter list names Emin and Emax by them).
+    const int stored = ieee::StoredExponent(f, pattern);
+    EXP_MAX_FINITE = stored >= f.maxStored() - 1;
+    EXP_MIN_NORMAL = stored <= 1;
+    CLASSIFIED = {true, f.kind, pattern & f.patternMask()};
+    SetDataType(f, pattern);
+}
 
 void RETRIEVEDATATYPE() {
     using namespace COMUN;
-    std::string romanian;
-    std::string english;
-    if (IS_ZERO) {
-        romanian = "Zero cu semn";
-        english = "Signed Zero";
-    } else if (IS_SUBNORMAL) {
-        romanian = "Numar denormalizat";
-        english = "Denormalized Number";
-    } else if (IS_INFINITY) {
-        romanian = "Infinit cu semn";
-        english = "Signed Infinity";
-    } else if (IS_NAN) {
-        romanian = "Non-Numar";
-        english = "Not-a-Number";
-    } else {
-        // The kind as the class name shows it: the storage size of binary32,
-        // binary64 and binary128, the 16-bit formats' own labels.
-        const ieee::FormatInfo* format = ieee::FormatFor(FORMAT_KIND);
-        const std::string kind = format != nullptr ? format->classLabel : std::to_string(FORMAT_KIND);
-        romanian = "Numar normalizat: Real(" + kind + ")";
-        english = "Normalized Number: Real(" + kind + ")";
-    }
-    DATATYPE[0] = Padded(romanian, 30);
-    DATATYPE[1] = Padded(english, 30);
+    // The class last worked out stands until another pattern is classified
+    // (a format change or a typed keyword does not classify anything).
+    const ieee::FormatInfo* format = ieee::FormatFor(CLASSIFIED.valid ? CLASSIFIED.kind : FORMAT_KIND);
+    if (format == nullptr) return;
+    SetDataType(*format, CLASSIFIED.valid ? CLASSIFIED.pattern : STORED_PATTERN(FORMAT_KIND));
 }

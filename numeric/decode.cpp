@@ -16,6 +16,7 @@
 #include "numeric/ieee/scientific_text.h"
 #include "numeric/row_bits.h"
 #include "numeric/stored_display.h"
+#include "text/bilingual.h"
 
 namespace {
 
@@ -57,19 +58,14 @@ namespace {
 // flags are those of the pattern's own bits, so the class always describes
 // the value shown.
 void TakePattern(const FormatRow& row, ieee::uint128 pattern) {
-    const std::string whole = ieee::BitString(*row.info, pattern);
-    const auto exponentBits = static_cast<std::size_t>(row.info->exponentBits);
-    ISNONNUMBER(row.info->exponentBits, row.info->fractionBits, std::string_view(whole).substr(1, exponentBits),
-                std::string_view(whole).substr(1 + exponentBits));
+    TAKE_CLASS(*row.info, pattern);
     // The stored pattern itself, bit for bit: no arithmetic touches it.
     SET_STORED_PATTERN(row.kind, pattern);
 }
 
 void ShowClass(DIALOG& dlg) {
     using namespace COMUN;
-    RETRIEVEDATATYPE();
-    const int lang = (LANG == 2) ? 2 : 1;
-    DIALOG_SET_TEXT(dlg, IDC_DATA_TYPE, DATATYPE[static_cast<std::size_t>(lang - 1)]);
+    DIALOG_SET_TEXT(dlg, IDC_DATA_TYPE, DATATYPE[static_cast<std::size_t>(bilingual::Index(LANG))]);
     DIALOG_SET_LOGICAL(dlg, IDC_PARAM_LIST, IS_FINITE, INDEX_ENABLE);
 }
 

@@ -5,17 +5,14 @@
 #include "numeric/ieee/operand.h"
 #include "numeric/ieee/scientific_text.h"
 #include "numeric/ieee/stored_value.h"
+#include "text/bilingual.h"
 
 namespace opsview {
 
 namespace {
 
-struct Pair {
-    const char* romanian;
-    const char* english;
-};
-
-std::string Pick(const Pair& pair, int lang) { return LanguageIndex(lang) == 1 ? pair.english : pair.romanian; }
+using Pair = bilingual::Text;
+using bilingual::PickString;
 
 // The standard's own names stay in both languages, after the Romanian words.
 constexpr Pair kOperationNames[] = {
@@ -66,19 +63,19 @@ std::string Marked(const std::string& text, bool complete) {
 
 }  // namespace
 
-int LanguageIndex(int lang) { return lang == 2 ? 1 : 0; }
+int LanguageIndex(int lang) { return bilingual::Index(lang); }
 
 std::string OperationName(ieee::Operation op, int lang) {
     for (std::size_t k = 0; k < std::size(kAllOperations); ++k)
-        if (kAllOperations[k] == op) return Pick(kOperationNames[k], lang);
+        if (kAllOperations[k] == op) return PickString(kOperationNames[k], lang);
     return {};
 }
 
 std::string RoundingName(ieee::Rounding rounding, int lang) {
-    return Pick(kRoundingNames[static_cast<int>(rounding)], lang);
+    return PickString(kRoundingNames[static_cast<int>(rounding)], lang);
 }
 
-std::string FlagName(int index, int lang) { return index >= 0 && index < 5 ? Pick(kFlagNames[index], lang) : ""; }
+std::string FlagName(int index, int lang) { return index >= 0 && index < 5 ? PickString(kFlagNames[index], lang) : ""; }
 
 bool FlagOf(const ieee::Flags& flags, int index) {
     switch (index) {
@@ -98,23 +95,23 @@ std::string FlagsText(const ieee::Flags& flags, int lang) {
         if (!text.empty()) text += ", ";
         text += FlagName(k, lang);
     }
-    return text.empty() ? Pick({"niciunul", "none"}, lang) : text;
+    return text.empty() ? PickString({"niciunul", "none"}, lang) : text;
 }
 
 std::string OutcomeText(ieee::Outcome outcome, int lang) {
     switch (outcome) {
     case ieee::Outcome::None: return {};
-    case ieee::Outcome::Less: return Pick({"mai mic (less)", "less"}, lang);
-    case ieee::Outcome::Equal: return Pick({"egal (equal)", "equal"}, lang);
-    case ieee::Outcome::Greater: return Pick({"mai mare (greater)", "greater"}, lang);
-    case ieee::Outcome::Unordered: return Pick({"neordonat (unordered)", "unordered"}, lang);
-    case ieee::Outcome::True: return Pick({"adevarat (true)", "true"}, lang);
-    case ieee::Outcome::False: return Pick({"fals (false)", "false"}, lang);
+    case ieee::Outcome::Less: return PickString({"mai mic (less)", "less"}, lang);
+    case ieee::Outcome::Equal: return PickString({"egal (equal)", "equal"}, lang);
+    case ieee::Outcome::Greater: return PickString({"mai mare (greater)", "greater"}, lang);
+    case ieee::Outcome::Unordered: return PickString({"neordonat (unordered)", "unordered"}, lang);
+    case ieee::Outcome::True: return PickString({"adevarat (true)", "true"}, lang);
+    case ieee::Outcome::False: return PickString({"fals (false)", "false"}, lang);
     }
     return {};
 }
 
-std::string InvalidValueText(int lang) { return Pick({"Valoare invalida", "Invalid Value"}, lang); }
+std::string InvalidValueText(int lang) { return PickString({"Valoare invalida", "Invalid Value"}, lang); }
 
 View Build(const Choices& c) {
     View v;
@@ -163,7 +160,7 @@ View Build(const Choices& c) {
         v.exactMark =
             r.exactComplete
                 ? "exact"
-                : Pick({"neexact: primele 40 de cifre semnificative", "not exact: first 40 significant digits"},
+                : PickString({"neexact: primele 40 de cifre semnificative", "not exact: first 40 significant digits"},
                        c.lang);
     v.error = Marked(r.error, r.errorComplete);
     v.errorUlps = Marked(r.errorUlps, r.errorUlpsComplete);

@@ -11,6 +11,7 @@
 #include "app/controls.h"
 #include "app/format_rows.h"
 #include "app/state.h"
+#include "text/bilingual.h"
 #include "numeric/ieee/bit_pattern.h"
 #include "numeric/ieee/format_table.h"
 #include "numeric/ieee/scientific_text.h"
@@ -21,7 +22,9 @@
 namespace {
 
 // Entry LANG of a two-language pair (Romanian first).
-const char* ByLanguage(const char* romanian, const char* english) { return COMUN::LANG == 2 ? english : romanian; }
+std::string ByLanguage(std::string_view romanian, std::string_view english) {
+    return bilingual::PickString({romanian, english}, COMUN::LANG);
+}
 
 // The whole bit string of the pattern the row's fields hold, read as every
 // other display of the datum reads it.

@@ -76,10 +76,10 @@ void EditedBits(DIALOG& dlg, int id, int event, const FormatRow& row) {
     DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, "");
     DIALOG_SET_TEXT(dlg, IDC_PARAM_CAPTION, "");
     SHOWCURSORPOSITION_FIELD(dlg, id, event);
-    // binary64 and binary128 edits keep the list disabled while they are
+    // The edits of formats wider than 32 bits keep the list disabled while they are
     // checked (after the caret display's flush, so a list that ends enabled
     // again is not repainted for nothing).
-    if (row.kind == ieee::KIND_BINARY64 || row.kind == ieee::KIND_BINARY128)
+    if (row.info->bits > 32)
         DIALOG_SET_LOGICAL(dlg, IDC_PARAM_LIST, false, INDEX_ENABLE);
     CHECK_BITEDITS_ROW(row.kind, dlg, id, event);
     FORGET_TYPED_NUMBER();

@@ -10,6 +10,7 @@
 #include "app/controls.h"
 #include "app/format_rows.h"
 #include "app/state.h"
+#include "text/bilingual.h"
 #include "dialog/platform.h"
 #include "numeric/decode.h"
 #include "numeric/ieee/bit_pattern.h"
@@ -24,7 +25,9 @@ namespace {
 // refused as too many digits before it is read.
 constexpr int kLongestHexText = 1 << 17;
 
-const char* ByLanguage(const char* romanian, const char* english) { return COMUN::LANG == 2 ? english : romanian; }
+std::string ByLanguage(std::string_view romanian, std::string_view english) {
+    return bilingual::PickString({romanian, english}, COMUN::LANG);
+}
 
 std::string HexDigits(ieee::uint128 value) {
     static constexpr char kDigits[] = "0123456789ABCDEF";

@@ -7,8 +7,6 @@
 
 namespace save_text {
 
-std::string Pick(const Bilingual& text, int lang) { return std::string(lang == 2 ? text.en : text.ro); }
-
 std::string ReasonFromErrno(int error, int lang) {
     struct Entry {
         int error;
@@ -36,7 +34,7 @@ std::string ReasonFromErrno(int error, int lang) {
         {EBUSY, {"Fisierul sau dispozitivul este ocupat.", "The file or device is busy."}},
     };
     for (const Entry& entry : kReasons)
-        if (entry.error == error) return Pick(entry.text, lang);
+        if (entry.error == error) return bilingual::PickString(entry.text, lang);
     if (lang == 2) return std::string(std::strerror(error)) + ".";
     return "Eroare de sistem (cod " + std::to_string(error) + ").";
 }

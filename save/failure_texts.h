@@ -4,14 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "text/bilingual.h"
+
 namespace save_text {
 
-struct Bilingual {
-    std::string_view ro;
-    std::string_view en;
-};
-// The text in language `lang` (2 English, anything else Romanian).
-std::string Pick(const Bilingual& text, int lang);
+using Bilingual = bilingual::Text;
 
 inline constexpr Bilingual kNoName{"Nu a fost dat niciun nume de fisier.", "No file name was given."};
 inline constexpr Bilingual kIsFolder{"Numele este al unui dosar, nu al unui fisier.",

@@ -130,11 +130,11 @@ FileWriteResult RewriteInPlace(const std::string& target, std::string_view conte
     }
     if (!S_ISREG(info.st_mode)) {  // replaced by something else meanwhile
         ::close(fd);
-        return Failed(S_ISDIR(info.st_mode) ? Pick(kIsFolder, lang) : ReasonFromErrno(EBUSY, lang));
+        return Failed(S_ISDIR(info.st_mode) ? bilingual::PickString(kIsFolder, lang) : ReasonFromErrno(EBUSY, lang));
     }
     if (info.st_size > kLargestKeptFile) {
         ::close(fd);
-        return Failed(Pick(kTooLargeToKeep, lang));
+        return Failed(bilingual::PickString(kTooLargeToKeep, lang));
     }
 
     std::string old;
@@ -152,7 +152,7 @@ FileWriteResult RewriteInPlace(const std::string& target, std::string_view conte
         old.append(chunk, static_cast<std::size_t>(got));
         if (static_cast<off_t>(old.size()) > kLargestKeptFile) {
             ::close(fd);
-            return Failed(Pick(kTooLargeToKeep, lang));
+            return Failed(bilingual::PickString(kTooLargeToKeep, lang));
         }
     }
 
@@ -167,7 +167,7 @@ FileWriteResult RewriteInPlace(const std::string& target, std::string_view conte
     if (::close(fd) != 0 && ok) return Failed(ReasonFromErrno(errno, lang));
     if (ok) return Written();
     std::string reason = ReasonFromErrno(error, lang);
-    if (!restored) reason += Pick(kNotRestored, lang);
+    if (!restored) reason += bilingual::PickString(kNotRestored, lang);
     return Failed(reason);
 }
 
@@ -270,14 +270,14 @@ Examined Examine(const std::string& path, int lang) {
         found.reason = std::move(reason);
         return found;
     };
-    if (path.empty()) return refuse(Pick(kNoName, lang));
+    if (path.empty()) return refuse(bilingual::PickString(kNoName, lang));
     // A symbolic link is followed, so the file it names is the one replaced.
     found.target = path;
     bool exists = ::lstat(path.c_str(), &found.info) == 0;
     if (exists && S_ISLNK(found.info.st_mode)) {
         char* resolved = ::realpath(path.c_str(), nullptr);
         if (resolved == nullptr)
-            return refuse(errno == ENOENT ? Pick(kDanglingLink, lang) : ReasonFromErrno(errno, lang));
+            return refuse(errno == ENOENT ? bilingual::PickString(kDanglingLink, lang) : ReasonFromErrno(errno, lang));
         found.target = resolved;
         std::free(resolved);
         exists = ::stat(found.target.c_str(), &found.info) == 0;
@@ -287,16 +287,16 @@ Examined Examine(const std::string& path, int lang) {
         found.kind = Examined::Kind::kNew;
         return found;
     }
-    if (S_ISDIR(found.info.st_mode)) return refuse(Pick(kIsFolder, lang));
+    if (S_ISDIR(found.info.st_mode)) return refuse(bilingual::PickString(kIsFolder, lang));
     if (!S_ISREG(found.info.st_mode)) {
         found.kind = Examined::Kind::kDevice;
         return found;
     }
     // A file marked read-only is never replaced, even by a user whose rights
     // would allow it.
-    if ((found.info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return refuse(Pick(kReadOnlyFile, lang));
+    if ((found.info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return refuse(bilingual::PickString(kReadOnlyFile, lang));
     if (::access(found.target.c_str(), W_OK) != 0)
-        return refuse(errno == EACCES ? Pick(kMayNotChange, lang) : ReasonFromErrno(errno, lang));
+        return refuse(errno == EACCES ? bilingual::PickString(kMayNotChange, lang) : ReasonFromErrno(errno, lang));
     found.kind = Examined::Kind::kReplace;
     return found;
 }

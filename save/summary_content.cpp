@@ -8,6 +8,7 @@
 
 #include "app/fixed_text.h"
 #include "app/state.h"
+#include "text/bilingual.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ constexpr std::array<int, 2> kFileItemLineCount{3, 4};
 }  // namespace
 
 std::string SummaryFileContent(int lang) {
-    const int form = lang == 2 ? 1 : 0;
+    const int form = bilingual::Index(lang);
     // TEXT_2: a copy of the summary texts with the file versions of items 5 and 6.
     std::array<std::array<std::string, 2>, 7> TEXT_2 = COMUN::STATIC_2;
     for (int k = 0; k < 2; ++k) {

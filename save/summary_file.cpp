@@ -18,7 +18,6 @@
 
 using namespace std::string_view_literals;
 using save_text::Bilingual;
-using save_text::Pick;
 
 namespace {
 
@@ -31,7 +30,7 @@ constexpr Bilingual kAlreadyExists{"\nAcest fisier exista deja.\nDoriti sa il in
                                    "\nThis file already exists.\nDo you want to replace it?"};
 
 void ShowFailure(std::string_view path, std::string_view reason) {
-    std::string text = Pick(save_text::kCouldNotSave, COMUN::LANG);
+    std::string text = bilingual::PickString(save_text::kCouldNotSave, COMUN::LANG);
     text += path;
     text += "\n\n";
     text += reason;
@@ -41,7 +40,7 @@ void ShowFailure(std::string_view path, std::string_view reason) {
 // Asks before an existing file is replaced; true when the user agrees.
 bool ConfirmReplace(std::string_view path) {
     std::string text(path);
-    text += Pick(kAlreadyExists, COMUN::LANG);
+    text += bilingual::PickString(kAlreadyExists, COMUN::LANG);
     return platform::MessageBoxA(nullptr, text, "Saved Topic", platform::MB_YESNO | platform::MB_ICONEXCLAMATION) ==
            platform::IDYES;
 }

@@ -16,5 +16,7 @@ struct Text {
 // as Romanian, the language the program starts in.
 constexpr std::string_view Pick(const Text& text, int lang) { return lang == 2 ? text.en : text.ro; }
 inline std::string PickString(const Text& text, int lang) { return std::string(Pick(text, lang)); }
+// The same rule as an index into a {Romanian, English} pair of slots: 0 or 1.
+constexpr int Index(int lang) { return lang == 2 ? 1 : 0; }
 
 }  // namespace bilingual

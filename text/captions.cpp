@@ -16,11 +16,12 @@
 #include "dialog/platform.h"
 #include "numeric/classify.h"
 #include "numeric/stored_display.h"
+#include "text/bilingual.h"
 
 namespace {
 
 // Language index 1 or 2 made safe for indexing: anything but 2 counts as Romanian.
-int LanguageIndex(int lang) { return lang == 2 ? 1 : 0; }
+int LanguageIndex(int lang) { return bilingual::Index(lang); }
 
 constexpr std::size_t kTitleLength = 40;
 constexpr int kTitleSlots = 15;

@@ -11,11 +11,12 @@
 #include "app/fixed_text.h"
 #include "app/controls.h"
 #include "app/state.h"
+#include "text/bilingual.h"
 #include "text/captions.h"
 
 namespace {
 
-int LanguageIndex(int lang) { return lang == 2 ? 1 : 0; }
+int LanguageIndex(int lang) { return bilingual::Index(lang); }
 
 // Between two lines of the Info text stand two line breaks, each written as
 // line feed then carriage return, so an empty line separates the lines.

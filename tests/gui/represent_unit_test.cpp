@@ -161,31 +161,26 @@ TEST_F(RepresentUnit, ClassFlagsFromExponentAndFraction) {
 
 TEST_F(RepresentUnit, ClassNamesInOrderAndPaddedTo30) {
     using namespace COMUN;
+    // The class comes from the pattern alone (the flags follow it).
     struct Case {
-        bool zero, sub, inf, nan;
+        ieee::uint128 pattern;
         int kind;
         const char* ro;
         const char* en;
     };
     const Case cases[] = {
-        {true, false, false, false, 4, "Zero cu semn", "Signed Zero"},
-        {false, true, false, false, 4, "Numar denormalizat", "Denormalized Number"},
-        {false, false, true, false, 8, "Infinit cu semn", "Signed Infinity"},
-        {false, false, false, true, 16, "Non-Numar", "Not-a-Number"},
-        {false, false, false, false, 4, "Numar normalizat: Real(4)", "Normalized Number: Real(4)"},
-        {false, false, false, false, 8, "Numar normalizat: Real(8)", "Normalized Number: Real(8)"},
-        {false, false, false, false, 16, "Numar normalizat: Real(16)", "Normalized Number: Real(16)"},
-        // Earlier rows win when stale flags overlap.
-        {true, false, true, true, 4, "Zero cu semn", "Signed Zero"},
-        {false, true, false, true, 4, "Numar denormalizat", "Denormalized Number"},
-        {false, false, true, true, 4, "Infinit cu semn", "Signed Infinity"},
+        {0x80000000u, 4, "Zero cu semn", "Signed Zero"},
+        {0x00000001u, 4, "Numar denormalizat", "Denormalized Number"},
+        {0xFFF0000000000000u, 8, "Infinit cu semn", "Signed Infinity"},
+        {ieee::uint128(0x7FFF800000000000u) << 64, 16, "Non-Numar", "Not-a-Number"},
+        {0x3F800000u, 4, "Numar normalizat: Real(4)", "Normalized Number: Real(4)"},
+        {0x3FF0000000000000u, 8, "Numar normalizat: Real(8)", "Normalized Number: Real(8)"},
+        {ieee::uint128(0x3FFF000000000000u) << 64, 16, "Numar normalizat: Real(16)", "Normalized Number: Real(16)"},
     };
     for (const Case& c : cases) {
-        IS_ZERO = c.zero;
-        IS_SUBNORMAL = c.sub;
-        IS_INFINITY = c.inf;
-        IS_NAN = c.nan;
         FORMAT_KIND = c.kind;
+        TAKE_CLASS(*ieee::FormatFor(c.kind), c.pattern);
+        EXPECT_EQ(IS_ZERO, std::string(c.en) == "Signed Zero");
         RETRIEVEDATATYPE();
         ASSERT_EQ(DATATYPE[0].size(), 30u);
         ASSERT_EQ(DATATYPE[1].size(), 30u);
