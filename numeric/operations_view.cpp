@@ -161,7 +161,7 @@ View Build(const Choices& c) {
             r.exactComplete
                 ? "exact"
                 : PickString({"neexact: primele 40 de cifre semnificative", "not exact: first 40 significant digits"},
-                       c.lang);
+                             c.lang);
     v.error = Marked(r.error, r.errorComplete);
     v.errorUlps = Marked(r.errorUlps, r.errorUlpsComplete);
 

@@ -79,8 +79,7 @@ void EditedBits(DIALOG& dlg, int id, int event, const FormatRow& row) {
     // The edits of formats wider than 32 bits keep the list disabled while they are
     // checked (after the caret display's flush, so a list that ends enabled
     // again is not repainted for nothing).
-    if (row.info->bits > 32)
-        DIALOG_SET_LOGICAL(dlg, IDC_PARAM_LIST, false, INDEX_ENABLE);
+    if (row.info->bits > 32) DIALOG_SET_LOGICAL(dlg, IDC_PARAM_LIST, false, INDEX_ENABLE);
     CHECK_BITEDITS_ROW(row.kind, dlg, id, event);
     FORGET_TYPED_NUMBER();
     GETEDITSANDRETRIEVEREAL(dlg, id, event);

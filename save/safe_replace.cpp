@@ -294,7 +294,8 @@ Examined Examine(const std::string& path, int lang) {
     }
     // A file marked read-only is never replaced, even by a user whose rights
     // would allow it.
-    if ((found.info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return refuse(bilingual::PickString(kReadOnlyFile, lang));
+    if ((found.info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return refuse(bilingual::PickString(kReadOnlyFile, lang));
     if (::access(found.target.c_str(), W_OK) != 0)
         return refuse(errno == EACCES ? bilingual::PickString(kMayNotChange, lang) : ReasonFromErrno(errno, lang));
     found.kind = Examined::Kind::kReplace;
