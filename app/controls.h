@@ -88,6 +88,28 @@ constexpr int IDC_STEP_DOWN = 1085;
 constexpr int IDC_STEP_UP = 1086;
 // Main dialog: opens the Operations window.
 constexpr int IDC_OPERATIONS = 1087;
+// Main dialog: the format chosen from a list (and custom widths), its row of
+// bit edits and the table of its encodings.
+constexpr int IDC_FORMAT_ALT = 1088;
+constexpr int IDC_ALT_LIST = 1089;
+constexpr int IDC_ALT_EXPONENT_BITS = 1090;
+constexpr int IDC_ALT_FRACTION_BITS = 1091;
+constexpr int IDC_SIGN_ALT = 1092;
+constexpr int IDC_EXPONENT_ALT = 1093;
+constexpr int IDC_INTEGER_ALT = 1094;
+constexpr int IDC_FRACTION_ALT_HIGH = 1095;
+constexpr int IDC_FRACTION_ALT_LOW = 1096;
+constexpr int IDC_ALT_EXPONENT_WIDTH = 1097;
+constexpr int IDC_ALT_INTEGER_WIDTH = 1098;
+constexpr int IDC_ALT_HIGH_WIDTH = 1099;
+constexpr int IDC_ALT_LOW_WIDTH = 1100;
+constexpr int IDC_ALT_NAME = 1101;
+constexpr int IDC_ALT_TABLE = 1102;
+constexpr int IDC_ALT_EXPONENT_CAPTION = 1103;
+constexpr int IDC_ALT_FRACTION_CAPTION = 1104;
+constexpr int IDC_ALT_HIGH_ARROW = 1105;
+constexpr int IDC_ALT_LOW_ARROW = 1106;
+constexpr int IDC_ALT_LIST_CAPTION = 1107;
 
 // About dialog.
 constexpr int IDC_ABOUT_HEADING = 1022;

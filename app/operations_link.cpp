@@ -4,6 +4,8 @@
 #include "app/controls.h"
 #include "app/format_rows.h"
 #include "app/state.h"
+#include "app/format_select.h"
+#include "dialog/encoding_table.h"
 #include "dialog/operations_window.h"
 #include "numeric/ieee/stored_value.h"
 #include "numeric/represent.h"
@@ -23,6 +25,13 @@ ieee::uint128 CurrentPattern() {
 
 int Language() { return COMUN::LANG; }
 
+const ieee::FormatInfo* ListedFormat() {
+    const ieee::FormatInfo* f = AltRow().info;
+    return f != nullptr && f->bits <= ENCODING_TABLE_MAX_BITS ? f : nullptr;
+}
+
+bool ListedIsCurrent() { return AltRow().info != nullptr && COMUN::FORMAT_KIND == AltRow().kind; }
+
 }  // namespace
 
 void OPERATIONS_CLICK(DIALOG& dlg, int, int) {
@@ -36,12 +45,20 @@ void OPERATIONS_CLICK(DIALOG& dlg, int, int) {
 
 void SEND_TO_MAIN(int kind, ieee::uint128 bits) {
     DIALOG& main = ORVANEGLOBALS::DLG_MAIN;
+    const ieee::FormatInfo* f = ieee::FormatFor(kind);
+    if (f == nullptr || !CHOOSE_FORMAT(main, *f)) return;
     const FormatRow* row = RowOfKind(kind);
     if (row == nullptr) return;
-    if (COMUN::FORMAT_KIND != kind) {
-        DIALOG_SET_LOGICAL(main, row->radio, true);
-        SUB_REPRESENT(main, row->radio, EVENT_CLICKED);
-    }
     DIALOG_SET_TEXT(main, IDC_HEX, ieee::HexWord(*row->info, bits));
     HEX_EDITED(main, IDC_HEX, EVENT_CHANGE);
+}
+
+void ENCODINGS_CLICK(DIALOG& dlg, int, int) {
+    EncodingTableHost host;
+    host.format = ListedFormat;
+    host.currentPattern = CurrentPattern;
+    host.isCurrent = ListedIsCurrent;
+    host.choose = SEND_TO_MAIN;
+    host.language = Language;
+    ENCODING_TABLE_OPEN(host, dlg);
 }

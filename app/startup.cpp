@@ -11,6 +11,7 @@
 #include "app/format_select.h"
 #include "app/operations_link.h"
 #include "app/state.h"
+#include "dialog/encoding_table.h"
 #include "dialog/operations_window.h"
 #include "dialog/platform.h"
 #include "numeric/classify.h"
@@ -46,9 +47,13 @@ bool ORVANE_STARTUP(int showMode) {
 
     // Control callbacks, in this order.
     DIALOG_SET_CALLBACK(main, IDC_VALUE, SUB_REPRESENT, EVENT_CHANGE);
-    // Every row of bit edits and its radio, from the row table.
+    // Every row of bit edits and its radio, from the row table (the list's
+    // row bound to its first format).
+    ALT_FORMATS_INIT(main);
     for (const FormatRow& row : FormatRows()) {
         for (const FieldEdit& field : row.Fields()) {
+            DIALOG_SET_ACCESSIBLE_TEXT(main, field.id, FieldName(row, field, 1), FieldName(row, field, 2),
+                                       FieldDescription(row, field, 1), FieldDescription(row, field, 2));
             DIALOG_SET_CALLBACK(main, field.id, SUB_REPRESENT, EVENT_CHANGE);
             DIALOG_SET_CALLBACK(main, field.id, RETRIEVEANDOUTPUTVALUE, EVENT_GAINFOCUS);
         }
@@ -68,6 +73,12 @@ bool ORVANE_STARTUP(int showMode) {
     DIALOG_SET_SHORTCUT(main, IDC_STEP_UP, "Alt+Up");
     DIALOG_SET_CALLBACK(main, IDC_OPERATIONS, OPERATIONS_CLICK, EVENT_CLICKED);
     DIALOG_SET_SHORTCUT(main, IDC_OPERATIONS, "Alt+O");
+    // The format chosen from the list: the list, the custom widths, the table of encodings.
+    DIALOG_SET_CALLBACK(main, IDC_ALT_LIST, ALT_FORMAT_CHANGED, EVENT_SELCHANGE);
+    for (int id : {IDC_ALT_EXPONENT_BITS, IDC_ALT_FRACTION_BITS})
+        DIALOG_SET_CALLBACK(main, id, ALT_FORMAT_CHANGED, EVENT_CHANGE);
+    DIALOG_SET_CALLBACK(main, IDC_ALT_TABLE, ENCODINGS_CLICK, EVENT_CLICKED);
+    DIALOG_SET_SHORTCUT(main, IDC_ALT_TABLE, "Alt+T");
 
     // Format binary32, Romanian captions, bulk operations on all fields.
     DIALOG_SET_LOGICAL(main, IDC_FORMAT_32, true);
@@ -124,6 +135,7 @@ bool ORVANE_STARTUP(int showMode) {
 
 void ORVANE_SHUTDOWN() {
     OPERATIONS_CLOSE();
+    ENCODING_TABLE_CLOSE();
     DIALOG_UNINIT(ORVANEGLOBALS::DLG_MAIN);
     DIALOG_UNINIT(COMUN::DLG_SUMMARY);
 }

@@ -1,5 +1,6 @@
 #include "app/state.h"
 
+#include "app/format_rows.h"
 #include "numeric/ieee/bit_pattern.h"
 
 void RESET_SHARED_STATE() {
@@ -20,6 +21,8 @@ void RESET_SHARED_STATE() {
     X2 = XBF16 = 0;
     CX2.assign(16, ' ');
     CXBF16.assign(16, ' ');
+    XALT = 0;
+    CXALT.clear();
     STR_0.assign(64, '0');
     STR_1.assign(64, '1');
     IS_ZERO = IS_SUBNORMAL = IS_INFINITY = IS_NAN = IS_FINITE = false;
@@ -47,7 +50,7 @@ ieee::uint128 STORED_PATTERN(int kind) {
     case ieee::KIND_BINARY128: return ieee::Bits(X16);
     case ieee::KIND_BINARY16: return X2;
     case ieee::KIND_BFLOAT16: return XBF16;
-    default: return 0;
+    default: return AltRow().info != nullptr && kind == AltRow().kind ? XALT & AltRow().info->patternMask() : 0;
     }
 }
 
@@ -59,7 +62,9 @@ void SET_STORED_PATTERN(int kind, ieee::uint128 bits) {
     case ieee::KIND_BINARY128: X16 = ieee::QuadFromBits(bits); break;
     case ieee::KIND_BINARY16: X2 = static_cast<uint16_t>(bits); break;
     case ieee::KIND_BFLOAT16: XBF16 = static_cast<uint16_t>(bits); break;
-    default: break;
+    default:
+        if (AltRow().info != nullptr && kind == AltRow().kind) XALT = bits & AltRow().info->patternMask();
+        break;
     }
 }
 
@@ -71,6 +76,6 @@ std::string* WHOLE_BIT_STRING(int kind) {
     case ieee::KIND_BINARY128: return &CX16;
     case ieee::KIND_BINARY16: return &CX2;
     case ieee::KIND_BFLOAT16: return &CXBF16;
-    default: return nullptr;
+    default: return AltRow().info != nullptr && kind == AltRow().kind ? &CXALT : nullptr;
     }
 }

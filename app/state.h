@@ -40,6 +40,10 @@ inline uint16_t X2 = 0;
 inline uint16_t XBF16 = 0;
 inline std::string CX2(16, ' ');
 inline std::string CXBF16(16, ' ');
+// The current value and the whole bit string of the format chosen from the
+// list, whichever it is.
+inline ieee::uint128 XALT = 0;
+inline std::string CXALT;
 inline std::string STR_0(64, '0');
 inline std::string STR_1(64, '1');
 
@@ -92,7 +96,8 @@ inline std::array<int, 7> ID_STATIC_2{};
 // Restores every shared variable to its start value (used before each start-up).
 void RESET_SHARED_STATE();
 
-// The stored value of format `kind` (X4, X8, X16, X2 or XBF16) as its bit
+// The stored value of format `kind` (X4, X8, X16, X2, XBF16 or, for the
+// format chosen from the list, XALT) as its bit
 // pattern, and the whole bit string of the last typed value of that format
 // (CX4 ...); 0 / nullptr for an unknown kind.
 ieee::uint128 STORED_PATTERN(int kind);

@@ -331,6 +331,15 @@ void ApplyAccessibleText(DialogImpl* impl, ControlState& c) {
     QWidget* w = c.widget;
     if (!w) return;
     const layouts::AccessibleDef* a = layouts::FindAccessible(impl->layout->id, c.def->id);
+    if (c.ownAccessible) {
+        // Texts the program gave, in the language set.
+        const std::size_t form = g_accessibleLanguage == 2 ? 1 : 0;
+        const QString ownName = FromWindows1252(c.accessibleName[form]);
+        const QString ownDescription = FromWindows1252(c.accessibleDesc[form]);
+        if (w->accessibleDescription() != ownDescription) w->setAccessibleDescription(ownDescription);
+        if (w->accessibleName() != ownName) w->setAccessibleName(ownName);
+        return;
+    }
     const QString description = Words(a ? a->description : nullptr);
     if (w->accessibleDescription() != description) w->setAccessibleDescription(description);
     // The caption beside the control names it; the control's own name stands

@@ -3,6 +3,8 @@
 // window exists, sets and gets go to the widgets and keep the model in step.
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QComboBox>
+#include <QSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,8 +38,22 @@ void PullFromWidget(ControlState& c) {
         c.selection = selected.isEmpty() ? 0 : selected.first().row() + 1;
         break;
     }
+    case Kind::ComboBox: c.selection = static_cast<QComboBox*>(w)->currentIndex() + 1; break;
+    case Kind::SpinBox:
+        if (!(c.pending & PendingText)) c.text = std::to_string(static_cast<QSpinBox*>(w)->value());
+        break;
     default: break;
     }
+}
+
+int SpinValue(const ControlState& c) {
+    // The model's text read as a whole number; anything else counts as the lower bound.
+    long value = c.minimum;
+    bool digits = !c.text.empty() && c.text.size() < 10;
+    for (std::size_t i = 0; digits && i < c.text.size(); ++i)
+        digits = (c.text[i] >= '0' && c.text[i] <= '9') || (i == 0 && c.text[i] == '-' && c.text.size() > 1);
+    if (digits) value = std::stol(c.text);
+    return static_cast<int>(std::clamp<long>(value, c.minimum, c.maximum));
 }
 
 void ApplyIcon(ControlState& c) {
@@ -87,6 +103,14 @@ bool PushText(ControlState& c) {
         return true;
     }
     case Kind::TextBox: return static_cast<OrvaneTextBox*>(w)->ShowText(text);
+    case Kind::SpinBox: {
+        auto* spin = static_cast<QSpinBox*>(w);
+        if (spin->minimum() != c.minimum || spin->maximum() != c.maximum) spin->setRange(c.minimum, c.maximum);
+        const int value = SpinValue(c);
+        if (spin->value() == value) return false;
+        spin->setValue(value);
+        return true;
+    }
     case Kind::PushButton:
     case Kind::RadioButton:
     case Kind::CheckBox: {
@@ -101,6 +125,11 @@ bool PushText(ControlState& c) {
 }
 
 void PushItems(ControlState& c) {
+    if (auto* combo = qobject_cast<QComboBox*>(c.widget.data())) {
+        combo->clear();
+        for (const auto& item : c.items) combo->addItem(FromWindows1252(item));
+        return;
+    }
     auto* list = qobject_cast<QListWidget*>(c.widget.data());
     if (!list) return;
     list->clear();
@@ -108,6 +137,11 @@ void PushItems(ControlState& c) {
 }
 
 void PushSelection(ControlState& c) {
+    if (auto* combo = qobject_cast<QComboBox*>(c.widget.data())) {
+        const int index = c.selection >= 1 && c.selection <= combo->count() ? c.selection - 1 : -1;
+        if (combo->currentIndex() != index) combo->setCurrentIndex(index);
+        return;
+    }
     auto* list = qobject_cast<QListWidget*>(c.widget.data());
     if (!list) return;
     if (c.selection >= 1 && c.selection <= list->count()) {

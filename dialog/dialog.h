@@ -23,6 +23,7 @@ constexpr int INDEX_STATE = -5;
 constexpr int INDEX_POSITION = -9;
 constexpr int INDEX_ADDSTRING = -21;
 constexpr int INDEX_TEXTLENGTH = -22;
+constexpr int INDEX_VISIBLE = -23;
 
 // Event kinds.
 constexpr int EVENT_INIT = 0;
@@ -56,15 +57,17 @@ bool DIALOG_SET_TEXT(DIALOG& dlg, int id, std::string_view text, int index = IND
 // index n > 0 reads item n.
 bool DIALOG_GET_TEXT(DIALOG& dlg, int id, std::string& variable, int index = INDEX_DEFAULT);
 
-// Edit: INDEX_TEXTLENGTH pads with blanks or cuts. List box: index 1, value n
-// selects item n (1-based), 0 clears the selection.
+// Edit: INDEX_TEXTLENGTH pads with blanks or cuts. List box and drop-down
+// list: index 1, value n selects item n (1-based), 0 clears the selection.
+// Spin box: INDEX_DEFAULT sets its value (clamped into its bounds).
 bool DIALOG_SET_INT(DIALOG& dlg, int id, int value, int index);
 // Edit: INDEX_TEXTLENGTH = text length in characters; INDEX_POSITION =
 // characters before the caret. List box: index 1 = selected item (1-based, 0 = none).
 bool DIALOG_GET_INT(DIALOG& dlg, int id, int& variable, int index);
 
 // Check box or radio state (checking a radio unchecks its group), or, with
-// INDEX_ENABLE, the enablement of any control.
+// INDEX_ENABLE, the enablement of any control, with INDEX_VISIBLE whether it
+// is shown.
 bool DIALOG_SET_LOGICAL(DIALOG& dlg, int id, bool value, int index = INDEX_DEFAULT);
 bool DIALOG_GET_LOGICAL(DIALOG& dlg, int id, bool& variable, int index = INDEX_DEFAULT);
 
@@ -93,6 +96,15 @@ struct IconResource;
 using HICON = const IconResource*;
 void DIALOG_SET_WINDOW_ICON(DIALOG& dlg, HICON icon);
 void DIALOG_SET_BUTTON_IMAGE(DIALOG& dlg, int id, HICON icon);
+
+// The bounds of spin box `id` (its value is clamped into them).
+bool DIALOG_SET_RANGE(DIALOG& dlg, int id, int minimum, int maximum);
+
+// What a screen reader is told of control `id` (name and description, each
+// in Romanian and English), in place of what its layout says; the language
+// follows DIALOG_SET_ACCESSIBLE_LANGUAGE.
+bool DIALOG_SET_ACCESSIBLE_TEXT(DIALOG& dlg, int id, std::string_view nameRo, std::string_view nameEn,
+                                std::string_view descriptionRo, std::string_view descriptionEn);
 
 // Language of what the layouts tell a screen reader beyond the captions (the
 // controls' own names and descriptions): 1 Romanian, 2 English. The open

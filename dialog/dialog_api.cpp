@@ -38,6 +38,7 @@ bool DIALOG_INIT(int layoutId, DIALOG& dlg) {
         ControlState c;
         c.def = &layout->controls[i];
         c.text = c.def->caption;
+        if (c.def->kind == Kind::SpinBox && c.text.empty()) c.text = "0";
         impl->controls.push_back(std::move(c));
     }
     dlg.impl = impl.release();
@@ -68,7 +69,9 @@ bool DIALOG_SET_CALLBACK(DIALOG& dlg, int id, DialogCallback routine, int event)
     if (event == INDEX_DEFAULT) {
         switch (c->def->kind) {
         case Kind::Edit: event = EVENT_CHANGE; break;
-        case Kind::ListBox: event = EVENT_SELCHANGE; break;
+        case Kind::ListBox:
+        case Kind::ComboBox: event = EVENT_SELCHANGE; break;
+        case Kind::SpinBox: event = EVENT_CHANGE; break;
         case Kind::PushButton:
         case Kind::RadioButton:
         case Kind::CheckBox: event = EVENT_CLICKED; break;
@@ -86,6 +89,16 @@ bool DIALOG_SET_TEXT(DIALOG& dlg, int id, std::string_view text, int index) {
     if (!c) return false;
     ProgramChange guard;
     const std::string value(Trimmed(text));
+    if (c->def->kind == Kind::ComboBox) {
+        if (index == INDEX_ADDSTRING) c->items.push_back(value);
+        else if (index >= 1 && static_cast<std::size_t>(index) <= c->items.size())
+            c->items[static_cast<std::size_t>(index - 1)] = value;
+        else return false;
+        if (c->widget) PullFromWidget(*c);
+        PushItems(*c);
+        PushSelection(*c);
+        return true;
+    }
     if (c->def->kind == Kind::ListBox) {
         if (index == INDEX_ADDSTRING) {
             c->items.push_back(value);
@@ -113,7 +126,7 @@ bool DIALOG_GET_TEXT(DIALOG& dlg, int id, std::string& variable, int index) {
     ControlState* c = Find(impl, id);
     if (!c) return false;
     std::string value;
-    if (c->def->kind == Kind::ListBox) {
+    if (HasItems(*c)) {
         if (c->widget) PullFromWidget(*c);
         const int item = index >= 1 ? index : c->selection;
         if (item < 1 || static_cast<std::size_t>(item) > c->items.size()) {
@@ -151,7 +164,13 @@ bool DIALOG_SET_INT(DIALOG& dlg, int id, int value, int index) {
         }
         return false;
     }
-    if (c->def->kind == Kind::ListBox && index == 1) {
+    if (c->def->kind == Kind::SpinBox && index == INDEX_DEFAULT) {
+        if (c->widget) PullFromWidget(*c);
+        c->text = std::to_string(std::clamp(value, c->minimum, c->maximum));
+        PushText(*c);
+        return true;
+    }
+    if (HasItems(*c) && index == 1) {
         const bool valid = value >= 1 && static_cast<std::size_t>(value) <= c->items.size();
         c->selection = valid ? value : 0;
         PushSelection(*c);
@@ -176,7 +195,11 @@ bool DIALOG_GET_INT(DIALOG& dlg, int id, int& variable, int index) {
         }
         return false;
     }
-    if (c->def->kind == Kind::ListBox) {
+    if (c->def->kind == Kind::SpinBox && index == INDEX_DEFAULT) {
+        variable = SpinValue(*c);
+        return true;
+    }
+    if (HasItems(*c)) {
         if (index == 1 || index == INDEX_DEFAULT) {
             variable = c->selection;
             return true;
@@ -200,6 +223,11 @@ bool DIALOG_SET_LOGICAL(DIALOG& dlg, int id, bool value, int index) {
         Changed(impl, *c, PendingEnable);
         return true;
     }
+    if (index == INDEX_VISIBLE) {
+        c->visible = value;
+        if (c->widget) c->widget->setVisible(value && !(c->def->style & layouts::HIDDEN));
+        return true;
+    }
     if (index != INDEX_DEFAULT && index != INDEX_STATE) return false;
     if (c->def->kind != Kind::RadioButton && c->def->kind != Kind::CheckBox) return false;
     c->checked = value;
@@ -215,6 +243,10 @@ bool DIALOG_GET_LOGICAL(DIALOG& dlg, int id, bool& variable, int index) {
     if (!c) return false;
     if (index == INDEX_ENABLE) {
         variable = c->enabled;
+        return true;
+    }
+    if (index == INDEX_VISIBLE) {
+        variable = c->visible;
         return true;
     }
     if (c->def->kind != Kind::RadioButton && c->def->kind != Kind::CheckBox) return false;
@@ -316,5 +348,32 @@ bool DIALOG_SET_SHORTCUT(DIALOG& dlg, int id, std::string_view keys) {
     if (!c || c->def->kind != Kind::PushButton) return false;
     c->shortcut = std::string(keys);
     ApplyShortcut(*c);
+    return true;
+}
+
+bool DIALOG_SET_RANGE(DIALOG& dlg, int id, int minimum, int maximum) {
+    DialogImpl* impl = ImplOf(dlg);
+    ControlState* c = Find(impl, id);
+    if (!c || c->def->kind != Kind::SpinBox || minimum > maximum) return false;
+    ProgramChange guard;
+    if (c->widget) PullFromWidget(*c);
+    c->minimum = minimum;
+    c->maximum = maximum;
+    c->text = std::to_string(SpinValue(*c));
+    PushText(*c);
+    return true;
+}
+
+bool DIALOG_SET_ACCESSIBLE_TEXT(DIALOG& dlg, int id, std::string_view nameRo, std::string_view nameEn,
+                                std::string_view descriptionRo, std::string_view descriptionEn) {
+    DialogImpl* impl = ImplOf(dlg);
+    ControlState* c = Find(impl, id);
+    if (!c) return false;
+    c->ownAccessible = true;
+    c->accessibleName[0] = nameRo;
+    c->accessibleName[1] = nameEn;
+    c->accessibleDesc[0] = descriptionRo;
+    c->accessibleDesc[1] = descriptionEn;
+    ApplyAccessibleText(impl, *c);
     return true;
 }

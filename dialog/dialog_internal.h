@@ -41,6 +41,12 @@ struct ControlState {
     int caret = 0;      // characters before the caret
     HICON image = nullptr;
     std::string shortcut;  // push buttons: the key sequence that presses them
+    bool visible = true;
+    int minimum = 0;  // spin boxes: the bounds of the value
+    int maximum = 99;
+    bool ownAccessible = false;     // the program gave the next two in place of the layout's
+    std::string accessibleName[2];  // [0] Romanian, [1] English
+    std::string accessibleDesc[2];
     unsigned pending = 0;  // changes set by the program and not yet on screen (Pending...)
     QPointer<QWidget> widget;
     std::map<int, DialogCallback> callbacks;  // event kind -> routine
@@ -97,11 +103,15 @@ QWidget* CurrentOwnerWindow();
 DialogImpl* CurrentOwner();
 
 // ---- Model <-> widgets (control_model.cpp)
+// List boxes and drop-down lists hold items and a selection alike.
+inline bool HasItems(const ControlState& c) { return c.def->kind == Kind::ListBox || c.def->kind == Kind::ComboBox; }
 void PullFromWidget(ControlState& c);
 void ApplyIcon(ControlState& c);
 // Puts the model's text on the widget; false when it showed that text already.
 bool PushText(ControlState& c);
 void PushItems(ControlState& c);
+// A spin box's value: its model text read as a whole number, clamped into its bounds.
+int SpinValue(const ControlState& c);
 void PushSelection(ControlState& c);
 void PushCheck(ControlState& c);
 // Checking a radio unchecks the other radios of its group.

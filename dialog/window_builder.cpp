@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -131,6 +133,35 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
         w = list;
         break;
     }
+    case Kind::ComboBox: {
+        auto* combo = new QComboBox(window);
+        combo->setEditable(false);
+        QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [window, index](int) {
+            DialogImpl* impl = window->impl;
+            if (!impl || g_programChange > 0) return;
+            ControlState& c = impl->controls[index];
+            PullFromWidget(c);
+            Dispatch(impl, c.def->id, EVENT_SELCHANGE);
+        });
+        w = combo;
+        break;
+    }
+    case Kind::SpinBox: {
+        auto* spin = new QSpinBox(window);
+        spin->setRange(c.minimum, c.maximum);
+        // A typed number outside the bounds is clamped when the field is left.
+        spin->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+        spin->setKeyboardTracking(false);
+        QObject::connect(spin, &QSpinBox::valueChanged, spin, [window, index](int value) {
+            DialogImpl* impl = window->impl;
+            if (!impl || g_programChange > 0) return;
+            ControlState& c = impl->controls[index];
+            c.text = std::to_string(value);
+            Dispatch(impl, c.def->id, EVENT_CHANGE);
+        });
+        w = spin;
+        break;
+    }
     case Kind::IconPicture: w = new Picture(d.image, QSize(64, 64), window); break;
     case Kind::BitmapPicture: w = new Picture(d.image, QSize(132, 50), window); break;
     }
@@ -148,7 +179,7 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
     }
     c.widget = w;
     PushText(c);
-    if (d.kind == Kind::ListBox) {
+    if (HasItems(c)) {
         PushItems(c);
         PushSelection(c);
     }
@@ -163,7 +194,7 @@ QWidget* CreateControl(OrvaneDialog* window, DialogImpl* impl, std::size_t index
         edit->setCursorPosition(pos);
     }
     w->setEnabled(c.enabled);
-    w->setVisible(!(d.style & layouts::HIDDEN));
+    w->setVisible(!(d.style & layouts::HIDDEN) && c.visible);
     return w;
 }
 

@@ -69,8 +69,8 @@ void SUB_NEAR(DIALOG& dlg, int, int) {
         Store(display, std::string(LeftTrim(cx)));
         captions = up ? NeighbourCaptions{"      Nearest, > X", "      Nearest, > X"}
                       : NeighbourCaptions{"      Nearest, < X", "      Nearest, < X"};
-    } else if (bits <= 32) {
-        // Short formats: the sign, all exponent bits, all fraction bits.
+    } else if (bits + 2 <= display.size() && bits < 64) {
+        // Formats whose bits fit the display: the sign, all exponent bits, all fraction bits.
         Store(display, Piece(cx, 1, 1) + "_" + Piece(cx, 2, exponentEnd) + "_" + Piece(cx, exponentEnd + 1, bits));
         captions = up ? NeighbourCaptions{"      Nearest > X  (S_Exp_Sig)", "      Nearest > X  (S_Exp_Sig)"}
                       : NeighbourCaptions{"      Nearest < X  (S_Exp_Sig)", "      Nearest < X  (S_Exp_Sig)"};

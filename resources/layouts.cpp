@@ -29,7 +29,7 @@ const ControlDef kMain[] = {
     {1011, "IDC_FORMAT_32", K::RadioButton, "32      (Binary32)", 347, 47, 67, 10, 0, 2, nullptr, 0, 0},
     {1012, "IDC_FORMAT_64", K::RadioButton, "64      (Binary64)", 347, 66, 67, 10, 0, 2, nullptr, 0, 0},
     {1013, "IDC_FORMAT_128", K::RadioButton, "128    (Binary128)", 347, 85, 67, 10, 0, 2, nullptr, 0, 0},
-    {1053, "IDC_GROUP_REPRESENTATION", K::GroupBox, "FP Representation", 8, 108, 413, 236, 0, 0, nullptr, 0, 0},
+    {1053, "IDC_GROUP_REPRESENTATION", K::GroupBox, "FP Representation", 8, 108, 413, 286, 0, 0, nullptr, 0, 0},
     {1045, "IDC_ALL_FIELDS", K::RadioButton, "Toate campurile", 222, 121, 63, 11, 0, 3, nullptr, 0, 0},
     {1046, "IDC_CURRENT_FIELD", K::RadioButton, "Current Field  (click a field)", 294, 121, 123, 11, FLAT, 3, nullptr, 0, 0},
     {1029, "IDC_ZEROS", K::PushButton, "0's", 222, 143, 20, 14, 0, 0, nullptr, 0, 0},
@@ -106,10 +106,36 @@ const ControlDef kMain[] = {
     {1084, "IDC_HEXFLOAT", K::Edit, "", 436, 308, 168, 12, READ_ONLY, 0, "Hex-float text", 0, 0},
     {1085, "IDC_STEP_DOWN", K::PushButton, "X-  (Alt+Jos)", 436, 325, 80, 14, 0, 0, nullptr, 0, 0},
     {1086, "IDC_STEP_UP", K::PushButton, "X+  (Alt+Sus)", 524, 325, 80, 14, 0, 0, nullptr, 0, 0},
-    {1041, "IDC_ABOUT", K::PushButton, "DESPRE", 191, 356, 44, 16, TRANSPARENT, 0, nullptr, 0, 0},
-    {1087, "IDC_OPERATIONS", K::PushButton, "Operatii  (Alt+O)", 436, 357, 100, 15, 0, 0, nullptr, 0, 0},
-    {30001, "IDC_EXIT", K::PushButton, "Exit", 567, 357, 45, 15, 0, 0, nullptr, 0, 0},
-    {2, "IDCANCEL", K::PushButton, "CANCEL", 8, 357, 40, 15, HIDDEN, 0, nullptr, 0, 0},
+    // The format chosen from a list: its radio, the list and the custom
+    // widths in the Format group, its row of bit edits (sign, exponent,
+    // x87's integer bit, a fraction's first bits; its last 64 bits below)
+    // at the foot of the FP Representation group, with the table of its
+    // encodings.
+    {1088, "IDC_FORMAT_ALT", K::RadioButton, "Alt format", 440, 85, 70, 10, 0, 2, nullptr, 0, 0},
+    {1107, "IDC_ALT_LIST_CAPTION", K::Static, "Listed format", 520, 32, 84, 10, NO_WRAP, 0, nullptr, 0, 0},
+    {1089, "IDC_ALT_LIST", K::ComboBox, "", 520, 44, 84, 14, 0, 0, "Other format", 0, 0},
+    {1103, "IDC_ALT_EXPONENT_CAPTION", K::Static, "Exp.", 520, 62, 40, 9, NO_WRAP, 0, nullptr, 0, 0},
+    {1090, "IDC_ALT_EXPONENT_BITS", K::SpinBox, "4", 520, 72, 38, 13, 0, 0, "Exponent bits", 0, 0},
+    {1104, "IDC_ALT_FRACTION_CAPTION", K::Static, "Fract.", 566, 62, 40, 9, NO_WRAP, 0, nullptr, 0, 0},
+    {1091, "IDC_ALT_FRACTION_BITS", K::SpinBox, "3", 566, 72, 38, 13, 0, 0, "Fraction bits", 0, 0},
+    {ID_STATIC, "IDC_STATIC", K::Static, "1", 27, 344, 8, 10, 0, 0, nullptr, 0, 0},
+    {1097, "IDC_ALT_EXPONENT_WIDTH", K::Static, "", 62, 344, 12, 10, NO_WRAP, 0, nullptr, 0, 0},
+    {1098, "IDC_ALT_INTEGER_WIDTH", K::Static, "1", 104, 344, 8, 10, 0, 0, nullptr, 0, 0},
+    {1099, "IDC_ALT_HIGH_WIDTH", K::Static, "", 200, 344, 12, 10, NO_WRAP, 0, nullptr, 0, 0},
+    {1092, "IDC_SIGN_ALT", K::Edit, "", 25, 355, 10, 12, 0, 0, "sign bit", 0, 1},
+    {1093, "IDC_EXPONENT_ALT", K::Edit, "", 35, 355, 67, 12, DIGITS_ONLY | STATIC_EDGE, 0, "exponent bits", 0, 15},
+    {1094, "IDC_INTEGER_ALT", K::Edit, "", 102, 355, 10, 12, 0, 0, "integer bit", 0, 1},
+    {1095, "IDC_FRACTION_ALT_HIGH", K::Edit, "", 112, 355, 199, 12, 0, 0, "fraction bits, first part", 0, 48},
+    {1105, "IDC_ALT_HIGH_ARROW", K::Static, "-->", 314, 356, 9, 10, 0, 0, nullptr, 0, 0},
+    {1101, "IDC_ALT_NAME", K::Static, "", 330, 356, 84, 10, NO_WRAP, 0, nullptr, 0, 0},
+    {1100, "IDC_ALT_LOW_WIDTH", K::Static, "", 150, 369, 40, 9, NO_WRAP, 0, nullptr, 0, 0},
+    {1106, "IDC_ALT_LOW_ARROW", K::Static, "-->", 14, 378, 9, 10, 0, 0, nullptr, 0, 0},
+    {1096, "IDC_FRACTION_ALT_LOW", K::Edit, "", 25, 377, 262, 12, 0, 0, "fraction bits", 0, 64},
+    {1102, "IDC_ALT_TABLE", K::PushButton, "Codari  (Alt+T)", 300, 375, 80, 15, 0, 0, nullptr, 0, 0},
+    {1041, "IDC_ABOUT", K::PushButton, "DESPRE", 191, 406, 44, 16, TRANSPARENT, 0, nullptr, 0, 0},
+    {1087, "IDC_OPERATIONS", K::PushButton, "Operatii  (Alt+O)", 436, 407, 100, 15, 0, 0, nullptr, 0, 0},
+    {30001, "IDC_EXIT", K::PushButton, "Exit", 567, 407, 45, 15, 0, 0, nullptr, 0, 0},
+    {2, "IDCANCEL", K::PushButton, "CANCEL", 8, 407, 40, 15, HIDDEN, 0, nullptr, 0, 0},
 };
 
 const ControlDef kAbout[] = {
@@ -143,7 +169,8 @@ const ControlDef kSummary[] = {
     {1041, "IDC_SAVE", K::PushButton, "Save to File", 9, 299, 39, 12, FLAT, 0, nullptr, 0, 0},
 };
 
-// Captions that name the displays beside them, and what each bit field holds.
+// Captions that name the displays beside them. What each bit field holds is
+// told from the row table of the formats.
 const AccessibleDef kMainAccessible[] = {
     {1036, 1054, nullptr},  // IDC_DATA_TYPE: IDC_DATA_TYPE_CAPTION
     {1008, 1040, nullptr},  // IDC_PARAM_VALUE: IDC_PARAM_CAPTION
@@ -157,22 +184,9 @@ const AccessibleDef kMainAccessible[] = {
     {1080, 1079, nullptr},  // IDC_HEX: IDC_HEX_CAPTION
     {1082, 1081, nullptr},  // IDC_SHORTEST: IDC_SHORTEST_CAPTION
     {1084, 1083, nullptr},  // IDC_HEXFLOAT: IDC_HEXFLOAT_CAPTION
-    {1026, ID_STATIC, "binary32 sign, 1 bit"},
-    {1027, ID_STATIC, "binary32 exponent, 8 bits"},
-    {1028, ID_STATIC, "binary32 fraction, 23 bits"},
-    {1032, ID_STATIC, "binary64 sign, 1 bit"},
-    {1033, ID_STATIC, "binary64 exponent, 11 bits"},
-    {1035, ID_STATIC, "binary64 fraction, 52 bits"},
-    {1014, ID_STATIC, "binary128 sign, 1 bit"},
-    {1015, ID_STATIC, "binary128 exponent, 15 bits"},
-    {1016, ID_STATIC, "binary128 fraction, first 48 of 112 bits"},
-    {1018, ID_STATIC, "binary128 fraction, last 64 of 112 bits"},
-    {1063, ID_STATIC, "binary16 sign, 1 bit"},
-    {1064, ID_STATIC, "binary16 exponent, 5 bits"},
-    {1065, ID_STATIC, "binary16 fraction, 10 bits"},
-    {1066, ID_STATIC, "bfloat16 sign, 1 bit"},
-    {1067, ID_STATIC, "bfloat16 exponent, 8 bits"},
-    {1068, ID_STATIC, "bfloat16 fraction, 7 bits"},
+    {1089, 1107, nullptr},  // IDC_ALT_LIST: IDC_ALT_LIST_CAPTION
+    {1090, 1103, nullptr},  // IDC_ALT_EXPONENT_BITS: IDC_ALT_EXPONENT_CAPTION
+    {1091, 1104, nullptr},  // IDC_ALT_FRACTION_BITS: IDC_ALT_FRACTION_CAPTION
 };
 
 // What the tables above tell a screen reader, in English and in Romanian.
@@ -198,39 +212,12 @@ const Words kRomanianWords[] = {
     {"Hex-float text", "Textul hex-float"},
     {"Program picture", "Imaginea programului"},
     {"Number line: X-, X and X+ with ulp(x-) and ulp(x)", "Axa numerelor: X-, X si X+ cu ulp(x-) si ulp(x)"},
-    // The bit fields: names, then descriptions.
-    {"binary32 sign bit", "bitul de semn binary32"},
-    {"binary32 exponent bits", "bitii exponentului binary32"},
-    {"binary32 fraction bits", "bitii fractiei binary32"},
-    {"binary64 sign bit", "bitul de semn binary64"},
-    {"binary64 exponent bits", "bitii exponentului binary64"},
-    {"binary64 fraction bits", "bitii fractiei binary64"},
-    {"binary128 sign bit", "bitul de semn binary128"},
-    {"binary128 exponent bits", "bitii exponentului binary128"},
-    {"binary128 fraction bits, first 48", "bitii fractiei binary128, primii 48"},
-    {"binary128 fraction bits, last 64", "bitii fractiei binary128, ultimii 64"},
-    {"binary16 sign bit", "bitul de semn binary16"},
-    {"binary16 exponent bits", "bitii exponentului binary16"},
-    {"binary16 fraction bits", "bitii fractiei binary16"},
-    {"bfloat16 sign bit", "bitul de semn bfloat16"},
-    {"bfloat16 exponent bits", "bitii exponentului bfloat16"},
-    {"bfloat16 fraction bits", "bitii fractiei bfloat16"},
-    {"binary32 sign, 1 bit", "binary32 semn, 1 bit"},
-    {"binary32 exponent, 8 bits", "binary32 exponent, 8 biti"},
-    {"binary32 fraction, 23 bits", "binary32 fractie, 23 de biti"},
-    {"binary64 sign, 1 bit", "binary64 semn, 1 bit"},
-    {"binary64 exponent, 11 bits", "binary64 exponent, 11 biti"},
-    {"binary64 fraction, 52 bits", "binary64 fractie, 52 de biti"},
-    {"binary128 sign, 1 bit", "binary128 semn, 1 bit"},
-    {"binary128 exponent, 15 bits", "binary128 exponent, 15 biti"},
-    {"binary128 fraction, first 48 of 112 bits", "binary128 fractie, primii 48 din 112 biti"},
-    {"binary128 fraction, last 64 of 112 bits", "binary128 fractie, ultimii 64 din 112 biti"},
-    {"binary16 sign, 1 bit", "binary16 semn, 1 bit"},
-    {"binary16 exponent, 5 bits", "binary16 exponent, 5 biti"},
-    {"binary16 fraction, 10 bits", "binary16 fractie, 10 biti"},
-    {"bfloat16 sign, 1 bit", "bfloat16 semn, 1 bit"},
-    {"bfloat16 exponent, 8 bits", "bfloat16 exponent, 8 biti"},
-    {"bfloat16 fraction, 7 bits", "bfloat16 fractie, 7 biti"},
+    {"Other format", "Alt format"},
+    {"sign bit", "bitul de semn"},
+    {"exponent bits", "bitii exponentului"},
+    {"integer bit", "bitul intreg"},
+    {"fraction bits, first part", "bitii fractiei, prima parte"},
+    {"fraction bits", "bitii fractiei"},
 };
 
 // The main dialog from top to bottom, group by group: the datum, the
@@ -240,11 +227,12 @@ const Words kRomanianWords[] = {
 const int kMainTabOrder[] = {
     1007, 1036, 1043, 1008, 1044, 1042,                    // value, class, neighbours, parameter, list, help
     1050, 1051,                                            // RO, EN
-    1011, 1012, 1013, 1061, 1062,                          // formats
+    1011, 1012, 1013, 1061, 1062, 1088, 1089, 1090, 1091,  // formats, the list and custom widths
     1045, 1046, 1029, 1030, 1031, 1034,                    // bulk scope, 0's, 1's, invert, summary help
     1026, 1027, 1028, 1032, 1033, 1035,                    // binary32, binary64 rows
     1014, 1015, 1016, 1018,                                // binary128 row
     1063, 1064, 1065, 1066, 1067, 1068,                    // binary16, bfloat16 rows
+    1092, 1093, 1094, 1095, 1096, 1102,                    // the listed format's row, its encodings
     1019, 1020,                                            // caret position, field width
     1072, 1074, 1076, 1078, 1080, 1082, 1084, 1085, 1086,  // stored value
     1041, 1087, 30001,                                     // About, Operations, Exit
@@ -252,7 +240,7 @@ const int kMainTabOrder[] = {
 
 #define COUNT(a) (sizeof(a) / sizeof((a)[0]))
 const LayoutDef kLayouts[] = {
-    {101, "IDD_MAIN", "Orvane (Binary Format)", "MS Sans Serif", 8, false, 40, 40, 620, 380,
+    {101, "IDD_MAIN", "Orvane (Binary Format)", "MS Sans Serif", 8, false, 40, 40, 620, 430,
      MODELESS | APP_WINDOW | MINIMIZE_BOX, kMain, COUNT(kMain)},
     {103, "IDD_ABOUT", "About Program", "Times New Roman", 11, true, 0, 0, 174, 99,
      CENTERED, kAbout, COUNT(kAbout)},

@@ -19,7 +19,9 @@ enum class Kind {
     ListBox,
     IconPicture,
     BitmapPicture,
-    TextBox
+    TextBox,
+    ComboBox,  // a drop-down list: items and a selection, as a list box has
+    SpinBox    // a whole number between two bounds, kept as its decimal text
 };
 
 // Control styles (bit flags).

@@ -12,6 +12,7 @@
 #include "app/fixed_text.h"
 #include "app/controls.h"
 #include "app/state.h"
+#include "dialog/encoding_table.h"
 #include "dialog/operations_window.h"
 #include "dialog/platform.h"
 #include "numeric/classify.h"
@@ -54,7 +55,7 @@ constexpr std::array<TitleSlot, kUsedTitleSlots> kTitleSlotsTable{{
 // The captions of the controls beyond the thirteen: the second format
 // heading, the stored value group and the Operations button. Set with the
 // others at every switch.
-constexpr std::array<TitleSlot, 11> kAddedCaptions{{
+constexpr std::array<TitleSlot, 16> kAddedCaptions{{
     {IDC_FORMAT_CAPTION2, "Biti     (Nume)", "Bits     (Name)"},
     {IDC_GROUP_STORED, "Valoarea stocata", "Stored Value"},
     {IDC_EXACT_CAPTION, "Valoarea exacta", "Exact value"},
@@ -66,6 +67,11 @@ constexpr std::array<TitleSlot, 11> kAddedCaptions{{
     {IDC_STEP_DOWN, "X-  (Alt+Jos)", "X-  (Alt+Down)"},
     {IDC_STEP_UP, "X+  (Alt+Sus)", "X+  (Alt+Up)"},
     {IDC_OPERATIONS, "Operatii  (Alt+O)", "Operations  (Alt+O)"},
+    {IDC_FORMAT_ALT, "Alt format", "Alt format"},
+    {IDC_ALT_LIST_CAPTION, "Format din lista", "Listed format"},
+    {IDC_ALT_EXPONENT_CAPTION, "Biti exp.", "Exp. bits"},
+    {IDC_ALT_FRACTION_CAPTION, "Biti fract.", "Fract. bits"},
+    {IDC_ALT_TABLE, "Codari  (Alt+T)", "Encodings  (Alt+T)"},
 }};
 
 constexpr std::size_t kSummaryLength = 180;
@@ -219,4 +225,5 @@ void LANGUAGE_SWITCH(DIALOG& dlg, int id, int event) {
     REFRESH_STORED_LANGUAGE(dlg);
     // The Operations window, when open, follows.
     OPERATIONS_LANGUAGE_CHANGED();
+    ENCODING_TABLE_LANGUAGE_CHANGED();
 }

@@ -76,9 +76,9 @@ TEST_F(AppTest, TheMainWindowReadsAsItLooks) {
         if (a->role() == QAccessible::EditableText && !a->text(QAccessible::Description).isEmpty())
             descriptions.insert(a->text(QAccessible::Description).toStdString());
     }
-    EXPECT_EQ(radios,
-              (std::set<std::string>{"IDC_LANG_RO", "IDC_LANG_EN", "IDC_FORMAT_32", "IDC_FORMAT_64", "IDC_FORMAT_128",
-                                     "IDC_FORMAT_16", "IDC_FORMAT_BF16", "IDC_ALL_FIELDS", "IDC_CURRENT_FIELD"}));
+    EXPECT_EQ(radios, (std::set<std::string>{"IDC_LANG_RO", "IDC_LANG_EN", "IDC_FORMAT_32", "IDC_FORMAT_64",
+                                             "IDC_FORMAT_128", "IDC_FORMAT_16", "IDC_FORMAT_BF16", "IDC_FORMAT_ALT",
+                                             "IDC_ALL_FIELDS", "IDC_CURRENT_FIELD"}));
     EXPECT_EQ(checkBoxes, std::set<std::string>{"IDC_BINARY_NEIGHBOURS"});
     for (auto [id, description] : kBitFieldDescriptions) {
         EXPECT_TRUE(descriptions.count(description)) << description;
@@ -124,7 +124,8 @@ TEST_F(AppTest, NamesAndDescriptionsFollowTheLanguage) {
     const std::set<QString> neutral = {"", "X", "RO", "EN", "0's", "1's", "0 <--> 1", "Exit", "CANCEL", "Format",
                                        "Hex-float (%a)", "32 (Binary32)", "64 (Binary64)", "128 (Binary128)",
                                        "16 (Binary16)", "16 (bfloat16)", "1", "5", "7", "8", "10", "11", "15", "23",
-                                       "48", "52", "64", "(112)", "msb", "lsb", "-->", "binary16", "bfloat16"};
+                                       "48", "52", "64", "(112)", "msb", "lsb", "-->", "binary16", "bfloat16",
+                                       "Alt format", "x87", "custom:4,3", "63"};
     // clang-format on
     auto read = [] {
         std::map<QWidget*, std::pair<QString, QString>> texts;

@@ -88,12 +88,12 @@ const QSize kMainDesignFrame(428, 318);
 // depart from the design above.
 const Designed kMainDepartures[] = {
     {"IDC_GROUP_FORMAT", "", 336, 18, 276, 86},          // wider: two more radios and a second heading
-    {"IDC_GROUP_REPRESENTATION", "", 8, 108, 413, 236},  // taller: the binary16 and bfloat16 rows
-    {"IDC_ABOUT", "", 191, 356, 44, 16},                 // the three buttons below the taller group
-    {"IDC_EXIT", "", 567, 357, 45, 15},
-    {"IDCANCEL", "", 8, 357, 40, 15},
+    {"IDC_GROUP_REPRESENTATION", "", 8, 108, 413, 286},  // taller: the 16-bit rows and the listed format's row
+    {"IDC_ABOUT", "", 191, 406, 44, 16},                 // the three buttons below the taller group
+    {"IDC_EXIT", "", 567, 407, 45, 15},
+    {"IDCANCEL", "", 8, 407, 40, 15},
 };
-const QSize kMainFrame(620, 380);
+const QSize kMainFrame(620, 430);
 
 // Controls that the design did not have.
 const Designed kMainAdditions[] = {
@@ -115,7 +115,18 @@ const Designed kMainAdditions[] = {
     {"IDC_SHORTEST_CAPTION", "", 436, 272, 168, 9},   {"IDC_SHORTEST", "", 436, 282, 168, 12},
     {"IDC_HEXFLOAT_CAPTION", "", 436, 298, 168, 9},   {"IDC_HEXFLOAT", "", 436, 308, 168, 12},
     {"IDC_STEP_DOWN", "", 436, 325, 80, 14},          {"IDC_STEP_UP", "", 524, 325, 80, 14},
-    {"IDC_OPERATIONS", "", 436, 357, 100, 15},
+    {"IDC_OPERATIONS", "", 436, 407, 100, 15},
+    {"IDC_FORMAT_ALT", "", 440, 85, 70, 10},          {"IDC_ALT_LIST", "", 520, 44, 84, 14},
+    {"IDC_ALT_LIST_CAPTION", "", 520, 32, 84, 10},
+    {"IDC_ALT_EXPONENT_CAPTION", "", 520, 62, 40, 9}, {"IDC_ALT_EXPONENT_BITS", "", 520, 72, 38, 13},
+    {"IDC_ALT_FRACTION_CAPTION", "", 566, 62, 40, 9}, {"IDC_ALT_FRACTION_BITS", "", 566, 72, 38, 13},
+    {"IDC_STATIC", "1", 27, 344, 8, 10},               {"IDC_ALT_EXPONENT_WIDTH", "", 62, 344, 12, 10},
+    {"IDC_ALT_INTEGER_WIDTH", "", 104, 344, 8, 10},   {"IDC_ALT_HIGH_WIDTH", "", 200, 344, 12, 10},
+    {"IDC_SIGN_ALT", "", 25, 355, 10, 12},            {"IDC_EXPONENT_ALT", "", 35, 355, 67, 12},
+    {"IDC_INTEGER_ALT", "", 102, 355, 10, 12},        {"IDC_FRACTION_ALT_HIGH", "", 112, 355, 199, 12},
+    {"IDC_ALT_HIGH_ARROW", "", 314, 356, 9, 10},      {"IDC_ALT_NAME", "", 330, 356, 84, 10},
+    {"IDC_ALT_LOW_WIDTH", "", 150, 369, 40, 9},       {"IDC_ALT_LOW_ARROW", "", 14, 378, 9, 10},
+    {"IDC_FRACTION_ALT_LOW", "", 25, 377, 262, 12},   {"IDC_ALT_TABLE", "", 300, 375, 80, 15},
     // clang-format on
 };
 
