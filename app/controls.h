@@ -88,6 +88,13 @@ constexpr int IDC_STEP_DOWN = 1085;
 constexpr int IDC_STEP_UP = 1086;
 // Main dialog: opens the Operations window.
 constexpr int IDC_OPERATIONS = 1087;
+// Main dialog: the stored pattern's bytes in memory order, their order, the
+// Copy as menu, and the button that opens the Compare formats window.
+constexpr int IDC_BYTES_CAPTION = 1150;
+constexpr int IDC_BYTES = 1151;
+constexpr int IDC_BIG_ENDIAN = 1152;
+constexpr int IDC_COPY_AS = 1153;
+constexpr int IDC_COMPARE = 1154;
 
 // About dialog.
 constexpr int IDC_ABOUT_HEADING = 1022;

@@ -75,6 +75,14 @@ bool ORVANE_STARTUP(int showMode) {
     DIALOG_SET_SHORTCUT(main, IDC_STEP_UP, "Alt+Up");
     DIALOG_SET_CALLBACK(main, IDC_OPERATIONS, OPERATIONS_CLICK, EVENT_CLICKED);
     DIALOG_SET_SHORTCUT(main, IDC_OPERATIONS, "Alt+O");
+    // The bytes box, its order, and what the group's datum can be copied as
+    // (the button, and a submenu of every display's context menu).
+    DIALOG_SET_CALLBACK(main, IDC_BYTES, BYTES_EDITED, EVENT_CHANGE);
+    DIALOG_SET_CALLBACK(main, IDC_BIG_ENDIAN, BYTE_ORDER_CLICK, EVENT_CLICKED);
+    DIALOG_SET_CALLBACK(main, IDC_COPY_AS, COPY_AS_CLICK, EVENT_CLICKED);
+    for (int id : {IDC_EXACT_VALUE, IDC_ERROR_VALUE, IDC_ERROR_ULP, IDC_ERROR_REL, IDC_HEX, IDC_BYTES, IDC_SHORTEST,
+                   IDC_HEXFLOAT})
+        DIALOG_SET_COPY_SUBMENU(main, id, COPY_AS_TITLE, STORED_COPY_ENTRIES);
 
     // Format binary32, Romanian captions, bulk operations on all fields.
     DIALOG_SET_LOGICAL(main, IDC_FORMAT_32, true);

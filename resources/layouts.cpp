@@ -91,21 +91,26 @@ const ControlDef kMain[] = {
     // shortest text, hex-float text and the one-ULP steps.
     {1070, "IDC_GROUP_STORED", K::GroupBox, "Valoarea stocata", 428, 108, 184, 236, 0, 0, nullptr, 0, 0},
     {1071, "IDC_EXACT_CAPTION", K::Static, "Valoarea exacta", 436, 119, 168, 9, 0, 0, nullptr, 0, 0},
-    {1072, "IDC_EXACT_VALUE", K::TextBox, "", 436, 129, 168, 52, READ_ONLY, 0, "Exact value", 0, 0},
-    {1073, "IDC_ERROR_CAPTION", K::Static, "Eroarea conversiei (tastat - stocat)", 436, 185, 168, 9, 0, 0, nullptr, 0, 0},
-    {1074, "IDC_ERROR_VALUE", K::TextBox, "", 436, 195, 168, 22, READ_ONLY, 0, "Conversion error", 0, 0},
-    {1075, "IDC_ERROR_ULP_CAPTION", K::Static, "In ULP", 436, 220, 80, 9, 0, 0, nullptr, 0, 0},
-    {1076, "IDC_ERROR_ULP", K::Edit, "", 436, 230, 80, 12, READ_ONLY, 0, "Conversion error in ULP", 0, 0},
-    {1077, "IDC_ERROR_REL_CAPTION", K::Static, "Eroarea relativa", 524, 220, 80, 9, 0, 0, nullptr, 0, 0},
-    {1078, "IDC_ERROR_REL", K::Edit, "", 524, 230, 80, 12, READ_ONLY, 0, "Relative error", 0, 0},
-    {1079, "IDC_HEX_CAPTION", K::Static, "Cuvant hexazecimal (editabil)", 436, 246, 168, 9, 0, 0, nullptr, 0, 0},
-    {1080, "IDC_HEX", K::Edit, "", 436, 256, 168, 12, 0, 0, "Hexadecimal word", 0, 0},
-    {1081, "IDC_SHORTEST_CAPTION", K::Static, "Cel mai scurt text exact la recitire", 436, 272, 168, 9, 0, 0, nullptr, 0, 0},
-    {1082, "IDC_SHORTEST", K::Edit, "", 436, 282, 168, 12, READ_ONLY, 0, "Shortest round-trip text", 0, 0},
-    {1083, "IDC_HEXFLOAT_CAPTION", K::Static, "Hex-float (%a)", 436, 298, 168, 9, 0, 0, nullptr, 0, 0},
-    {1084, "IDC_HEXFLOAT", K::Edit, "", 436, 308, 168, 12, READ_ONLY, 0, "Hex-float text", 0, 0},
-    {1085, "IDC_STEP_DOWN", K::PushButton, "X-  (Alt+Jos)", 436, 325, 80, 14, 0, 0, nullptr, 0, 0},
-    {1086, "IDC_STEP_UP", K::PushButton, "X+  (Alt+Sus)", 524, 325, 80, 14, 0, 0, nullptr, 0, 0},
+    {1072, "IDC_EXACT_VALUE", K::TextBox, "", 436, 129, 168, 32, READ_ONLY, 0, "Exact value", 0, 0},
+    {1073, "IDC_ERROR_CAPTION", K::Static, "Eroarea conversiei (tastat - stocat)", 436, 164, 168, 9, 0, 0, nullptr, 0, 0},
+    {1074, "IDC_ERROR_VALUE", K::TextBox, "", 436, 174, 168, 22, READ_ONLY, 0, "Conversion error", 0, 0},
+    {1075, "IDC_ERROR_ULP_CAPTION", K::Static, "In ULP", 436, 199, 80, 9, 0, 0, nullptr, 0, 0},
+    {1076, "IDC_ERROR_ULP", K::Edit, "", 436, 209, 80, 12, READ_ONLY, 0, "Conversion error in ULP", 0, 0},
+    {1077, "IDC_ERROR_REL_CAPTION", K::Static, "Eroarea relativa", 524, 199, 80, 9, 0, 0, nullptr, 0, 0},
+    {1078, "IDC_ERROR_REL", K::Edit, "", 524, 209, 80, 12, READ_ONLY, 0, "Relative error", 0, 0},
+    {1079, "IDC_HEX_CAPTION", K::Static, "Cuvant hexazecimal (editabil)", 436, 224, 168, 9, 0, 0, nullptr, 0, 0},
+    {1080, "IDC_HEX", K::Edit, "", 436, 234, 168, 12, 0, 0, "Hexadecimal word", 0, 0},
+    {1081, "IDC_SHORTEST_CAPTION", K::Static, "Cel mai scurt text exact la recitire", 436, 274, 168, 9, 0, 0, nullptr, 0, 0},
+    {1082, "IDC_SHORTEST", K::Edit, "", 436, 284, 168, 12, READ_ONLY, 0, "Shortest round-trip text", 0, 0},
+    {1083, "IDC_HEXFLOAT_CAPTION", K::Static, "Hex-float (%a)", 436, 299, 168, 9, 0, 0, nullptr, 0, 0},
+    {1084, "IDC_HEXFLOAT", K::Edit, "", 436, 309, 168, 12, READ_ONLY, 0, "Hex-float text", 0, 0},
+    {1085, "IDC_STEP_DOWN", K::PushButton, "X-  (Alt+Jos)", 436, 325, 54, 14, 0, 0, nullptr, 0, 0},
+    {1086, "IDC_STEP_UP", K::PushButton, "X+  (Alt+Sus)", 493, 325, 54, 14, 0, 0, nullptr, 0, 0},
+    {1150, "IDC_BYTES_CAPTION", K::Static, "Octetii in memorie", 436, 249, 100, 9, 0, 0, nullptr, 0, 0},
+    {1152, "IDC_BIG_ENDIAN", K::CheckBox, "Ordine big-endian", 530, 248, 74, 10, 0, 0, nullptr, 0, 0},
+    {1151, "IDC_BYTES", K::Edit, "", 436, 259, 168, 12, 0, 0, "Bytes in memory", 0, 0},
+    {1153, "IDC_COPY_AS", K::PushButton, "Copiaza ca\x85", 550, 325, 54, 14, 0, 0, nullptr, 0, 0},
+    {1154, "IDC_COMPARE", K::PushButton, "Comparatie formate  (Alt+M)", 312, 357, 116, 15, 0, 0, nullptr, 0, 0},
     {1041, "IDC_ABOUT", K::PushButton, "DESPRE", 191, 356, 44, 16, TRANSPARENT, 0, nullptr, 0, 0},
     {1087, "IDC_OPERATIONS", K::PushButton, "Operatii  (Alt+O)", 436, 357, 100, 15, 0, 0, nullptr, 0, 0},
     {30001, "IDC_EXIT", K::PushButton, "Exit", 567, 357, 45, 15, 0, 0, nullptr, 0, 0},
@@ -155,6 +160,7 @@ const AccessibleDef kMainAccessible[] = {
     {1076, 1075, nullptr},  // IDC_ERROR_ULP: IDC_ERROR_ULP_CAPTION
     {1078, 1077, nullptr},  // IDC_ERROR_REL: IDC_ERROR_REL_CAPTION
     {1080, 1079, nullptr},  // IDC_HEX: IDC_HEX_CAPTION
+    {1151, 1150, nullptr},  // IDC_BYTES: IDC_BYTES_CAPTION
     {1082, 1081, nullptr},  // IDC_SHORTEST: IDC_SHORTEST_CAPTION
     {1084, 1083, nullptr},  // IDC_HEXFLOAT: IDC_HEXFLOAT_CAPTION
     {1026, ID_STATIC, "binary32 sign, 1 bit"},
@@ -196,6 +202,7 @@ const Words kRomanianWords[] = {
     {"Hexadecimal word", "Cuvant hexazecimal"},
     {"Shortest round-trip text", "Cel mai scurt text exact la recitire"},
     {"Hex-float text", "Textul hex-float"},
+    {"Bytes in memory", "Octetii in memorie"},
     {"Program picture", "Imaginea programului"},
     {"Number line: X-, X and X+ with ulp(x-) and ulp(x)", "Axa numerelor: X-, X si X+ cu ulp(x-) si ulp(x)"},
     // The bit fields: names, then descriptions.
@@ -246,8 +253,9 @@ const int kMainTabOrder[] = {
     1014, 1015, 1016, 1018,                                // binary128 row
     1063, 1064, 1065, 1066, 1067, 1068,                    // binary16, bfloat16 rows
     1019, 1020,                                            // caret position, field width
-    1072, 1074, 1076, 1078, 1080, 1082, 1084, 1085, 1086,  // stored value
-    1041, 1087, 30001,                                     // About, Operations, Exit
+    1072, 1074, 1076, 1078, 1080, 1152, 1151, 1082, 1084,  // stored value
+    1085, 1086, 1153,                                      // steps, Copy as
+    1041, 1154, 1087, 30001,                               // About, Compare formats, Operations, Exit
 };
 
 #define COUNT(a) (sizeof(a) / sizeof((a)[0]))

@@ -51,9 +51,9 @@ constexpr std::array<TitleSlot, kUsedTitleSlots> kTitleSlotsTable{{
 }};
 
 // The captions of the controls beyond the thirteen: the second format
-// heading, the stored value group and the Operations button. Set with the
+// heading, the stored value group and the Operations and Compare formats buttons. Set with the
 // others at every switch.
-constexpr std::array<TitleSlot, 11> kAddedCaptions{{
+constexpr std::array<TitleSlot, 15> kAddedCaptions{{
     {IDC_FORMAT_CAPTION2, "Biti     (Nume)", "Bits     (Name)"},
     {IDC_GROUP_STORED, "Valoarea stocata", "Stored Value"},
     {IDC_EXACT_CAPTION, "Valoarea exacta", "Exact value"},
@@ -65,6 +65,10 @@ constexpr std::array<TitleSlot, 11> kAddedCaptions{{
     {IDC_STEP_DOWN, "X-  (Alt+Jos)", "X-  (Alt+Down)"},
     {IDC_STEP_UP, "X+  (Alt+Sus)", "X+  (Alt+Up)"},
     {IDC_OPERATIONS, "Operatii  (Alt+O)", "Operations  (Alt+O)"},
+    {IDC_BYTES_CAPTION, "Octetii in memorie", "Bytes in memory"},
+    {IDC_BIG_ENDIAN, "Ordine big-endian", "Big-endian"},
+    {IDC_COPY_AS, "Copiaza ca\x85", "Copy as\x85"},
+    {IDC_COMPARE, "Comparatie formate  (Alt+M)", "Compare formats  (Alt+M)"},
 }};
 
 constexpr std::size_t kSummaryLength = 180;
