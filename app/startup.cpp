@@ -5,12 +5,14 @@
 #include <QApplication>
 #include <memory>
 
+#include "app/compare_link.h"
 #include "app/controls.h"
 #include "app/fixed_text.h"
 #include "app/format_rows.h"
 #include "app/format_select.h"
 #include "app/operations_link.h"
 #include "app/state.h"
+#include "dialog/compare_window.h"
 #include "dialog/operations_window.h"
 #include "dialog/platform.h"
 #include "numeric/decode.h"
@@ -75,6 +77,8 @@ bool ORVANE_STARTUP(int showMode) {
     DIALOG_SET_SHORTCUT(main, IDC_STEP_UP, "Alt+Up");
     DIALOG_SET_CALLBACK(main, IDC_OPERATIONS, OPERATIONS_CLICK, EVENT_CLICKED);
     DIALOG_SET_SHORTCUT(main, IDC_OPERATIONS, "Alt+O");
+    DIALOG_SET_CALLBACK(main, IDC_COMPARE, COMPARE_CLICK, EVENT_CLICKED);
+    DIALOG_SET_SHORTCUT(main, IDC_COMPARE, "Alt+M");
     // The bytes box, its order, and what the group's datum can be copied as
     // (the button, and a submenu of every display's context menu).
     DIALOG_SET_CALLBACK(main, IDC_BYTES, BYTES_EDITED, EVENT_CHANGE);
@@ -146,6 +150,7 @@ bool ORVANE_STARTUP(int showMode) {
 
 void ORVANE_SHUTDOWN() {
     OPERATIONS_CLOSE();
+    COMPARE_CLOSE();
     DIALOG_UNINIT(ORVANEGLOBALS::DLG_MAIN);
     DIALOG_UNINIT(COMUN::DLG_SUMMARY);
 }

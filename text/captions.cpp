@@ -12,6 +12,7 @@
 #include "app/fixed_text.h"
 #include "app/controls.h"
 #include "app/state.h"
+#include "dialog/compare_window.h"
 #include "dialog/operations_window.h"
 #include "dialog/platform.h"
 #include "numeric/classify.h"
@@ -220,6 +221,7 @@ void LANGUAGE_SWITCH(DIALOG& dlg, int id, int event) {
 
     // The stored value group's own words (an infinity or a NaN named in the exact value box).
     REFRESH_STORED_LANGUAGE(dlg);
-    // The Operations window, when open, follows.
+    // The Operations and Compare formats windows, when open, follow.
     OPERATIONS_LANGUAGE_CHANGED();
+    COMPARE_LANGUAGE_CHANGED();
 }
