@@ -68,8 +68,7 @@ int main(int argc, char** argv) {
     mainWindow->activateWindow();
     if (!QTest::qWaitForWindowExposed(mainWindow)) return 1;
     auto* value = static_cast<QLineEdit*>(DialogControl(main, IDC_VALUE));
-    const char* texts[] = {"0.1000000000000000055511151231257827", "0x1.99999999999999999999999999ap-4",
-                           "-6.5e-4966"};
+    const char* texts[] = {"0.1000000000000000055511151231257827", "0x1.99999999999999999999999999ap-4", "-6.5e-4966"};
 
     std::printf("CPU ms per keystroke in the value field: window closed, open, and the difference\n");
     std::printf("%-10s %-36s %9s %9s %9s %9s\n", "format", "text", "closed", "open", "update", "+ paint");

@@ -99,8 +99,7 @@ public:
         tableLabel_->setText(Say({"&Formatele", "&Formats"}, lang_));
         Name(table_, Say({"Numarul in fiecare format", "The number in every format"}, lang_));
         QStringList titles;
-        for (int c = 0; c < compareview::kColumns; ++c)
-            titles << FromWindows1252(compareview::ColumnTitle(c, lang_));
+        for (int c = 0; c < compareview::kColumns; ++c) titles << FromWindows1252(compareview::ColumnTitle(c, lang_));
         table_->setHorizontalHeaderLabels(titles);
         hint_->setText(Say({"Enter sau dublu clic pe un rand: formatul lui devine alegerea dialogului principal.",
                             "Enter or a double click on a row: its format becomes the main dialog's choice."},

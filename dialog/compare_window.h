@@ -8,9 +8,9 @@
 #include "dialog/dialog.h"
 
 struct CompareHost {
-    int valueControl = 0;                 // the owner's value field, which the window follows
+    int valueControl = 0;                      // the owner's value field, which the window follows
     bool (*chooseFormat)(int kind) = nullptr;  // makes a format the main dialog's choice; false if it cannot
-    int (*language)() = nullptr;          // 1 Romanian, 2 English
+    int (*language)() = nullptr;               // 1 Romanian, 2 English
 };
 
 // Opens the window, owned by the window of `owner`, or raises it when it is open.

@@ -1,6 +1,7 @@
 // The entries of "Copy as...".
 #include "numeric/copy_as.h"
 
+#include "numeric/datum_report.h"
 #include "numeric/ieee/byte_order.h"
 #include "numeric/ieee/code_literal.h"
 #include "numeric/ieee/stored_value.h"
@@ -21,7 +22,8 @@ void Add(std::vector<CopyChoice>& out, const bilingual::Text& what, int lang, st
 
 }  // namespace
 
-std::vector<CopyChoice> CopyChoices(const ieee::FormatInfo& f, ieee::uint128 bits, int lang) {
+std::vector<CopyChoice> CopyChoices(const ieee::FormatInfo& f, ieee::uint128 bits, const ieee::TypedDecimal* typed,
+                                    int lang) {
     std::vector<CopyChoice> out;
     // clang-format off
     Add(out, {"Literal C/C++", "C/C++ literal"}, lang, ieee::CLiteral(f, bits));
@@ -31,6 +33,7 @@ std::vector<CopyChoice> CopyChoices(const ieee::FormatInfo& f, ieee::uint128 bit
     Add(out, {"Octeti big-endian", "Bytes, big-endian"}, lang, ieee::BytesText(f, bits, ieee::ByteOrder::Big));
     Add(out, {"Python (struct)", "Python (struct)"}, lang, ieee::PythonStruct(f, bits));
     Add(out, {"Python (float.fromhex)", "Python (float.fromhex)"}, lang, ieee::PythonFromHex(f, bits));
+    Add(out, {"JSON (tot grupul)", "JSON (the whole group)"}, lang, report::DatumJson(f, bits, typed, lang));
     // clang-format on
     return out;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "numeric/ieee/format_table.h"
+#include "numeric/ieee/stored_value.h"
 
 struct CopyChoice {
     std::string caption;  // "C literal: 0x1.99999ap-4f"
@@ -16,6 +17,9 @@ struct CopyChoice {
 // The entries for pattern `bits` of format f, in menu order: the C/C++
 // literal, the shortest decimal text, the hexadecimal word, the bytes
 // little-endian and big-endian, the Python lines that apply (struct.unpack,
-// float.fromhex). lang 2 English, else Romanian. Captions show a long text
-// cut short with "..."; the text copied is always whole.
-std::vector<CopyChoice> CopyChoices(const ieee::FormatInfo& f, ieee::uint128 bits, int lang);
+// float.fromhex), and the whole group as the JSON object the command line
+// writes (with the conversion error of `typed`, the number typed for the
+// pattern, when there is one). lang 2 English, else Romanian. Captions show
+// a long text cut short with "..."; the text copied is always whole.
+std::vector<CopyChoice> CopyChoices(const ieee::FormatInfo& f, ieee::uint128 bits, const ieee::TypedDecimal* typed,
+                                    int lang);

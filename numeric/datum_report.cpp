@@ -110,6 +110,8 @@ ValueRead ReadValue(const ieee::FormatInfo& f, std::string_view text) {
         } else {
             out.ok = true;
             out.bits = read.bits;
+            // A hex-float literal is a finite decimal: its error is exact too.
+            out.typedNumber = ieee::ExactTypedNumber(text, out.typed);
         }
         return out;
     }

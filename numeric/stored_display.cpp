@@ -124,9 +124,10 @@ void ShowBytesError(const ieee::FormatInfo& f, ieee::BytesStatus status) {
     std::string text;
     switch (status) {
     case ieee::BytesStatus::BadCharacter:
-        text = bilingual::PickString({"Octeti invalizi !\n(Sunt permise cifrele 0-9 si A-F, 0x, \\x, spatii si virgule)",
-                                      "Invalid bytes !\n(Only the digits 0-9 and A-F, 0x, \\x, blanks and commas are allowed)"},
-                                     lang);
+        text = bilingual::PickString(
+            {"Octeti invalizi !\n(Sunt permise cifrele 0-9 si A-F, 0x, \\x, spatii si virgule)",
+             "Invalid bytes !\n(Only the digits 0-9 and A-F, 0x, \\x, blanks and commas are allowed)"},
+            lang);
         break;
     case ieee::BytesStatus::HalfByte:
         text = bilingual::PickString({"Octet incomplet !\n(Un octet are doua cifre hexazecimale)",
@@ -134,8 +135,8 @@ void ShowBytesError(const ieee::FormatInfo& f, ieee::BytesStatus status) {
                                      lang);
         break;
     case ieee::BytesStatus::TooWide:
-        text = bilingual::PickString({"Octetii depasesc latimea formatului ", "The bytes exceed the width of the "},
-                                     lang);
+        text =
+            bilingual::PickString({"Octetii depasesc latimea formatului ", "The bytes exceed the width of the "}, lang);
         text += f.name;
         text += bilingual::PickString({" !", " format !"}, lang);
         break;
@@ -266,7 +267,10 @@ CopyMenuEntries STORED_COPY_ENTRIES() {
     const FormatRow* row = RowOfKind(shown.kind);
     CopyMenuEntries entries;
     if (!shown.valid || row == nullptr) return entries;
-    for (CopyChoice& choice : CopyChoices(*row->info, shown.pattern, COMUN::LANG))
+    const COMUN::TypedOrigin& origin = COMUN::TYPED_NUMBER;
+    const bool typed = origin.valid && origin.kind == shown.kind && origin.pattern == shown.pattern &&
+                       ieee::IsFinitePattern(*row->info, shown.pattern);
+    for (CopyChoice& choice : CopyChoices(*row->info, shown.pattern, typed ? &origin.number : nullptr, COMUN::LANG))
         entries.push_back({std::move(choice.caption), std::move(choice.text)});
     return entries;
 }

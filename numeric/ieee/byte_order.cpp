@@ -1,7 +1,6 @@
 // Patterns as bytes in memory order.
 #include "numeric/ieee/byte_order.h"
 
-
 namespace ieee {
 
 namespace {
@@ -68,8 +67,7 @@ BytesStatus ReadBytes(const FormatInfo& f, std::string_view text, ByteOrder orde
             continue;
         }
         // A prefixed byte: 0x or \x and one or two digits.
-        const bool prefixed =
-            i + 1 < n && (text[i + 1] == 'x' || text[i + 1] == 'X') && (c == '0' || c == '\\');
+        const bool prefixed = i + 1 < n && (text[i + 1] == 'x' || text[i + 1] == 'X') && (c == '0' || c == '\\');
         if (prefixed) {
             i += 2;
             size_t digits = 0;

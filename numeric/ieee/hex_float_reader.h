@@ -17,7 +17,7 @@ struct HexFloatLiteral {
     bool hex = false;       // the text has an optional sign and "0x" or "0X" at `start`
     bool complete = false;  // a whole literal: at least one digit, and a point or a binary exponent
     bool negative = false;
-    std::string digits;   // the significand's hexadecimal digits, point left out, leading zeros dropped
+    std::string digits;    // the significand's hexadecimal digits, point left out, leading zeros dropped
     int64_t exponent = 0;  // value = digits (as an integer) * 2^exponent; saturated far beyond every format
     size_t end = 0;        // the first character the scan did not take
 };

@@ -118,8 +118,7 @@ OperandValue ReadOperand(std::string_view text, const FormatInfo& f, Rounding ro
     }
     if (n - j >= 2 && text[j] == '0' && (text[j + 1] == 'x' || text[j + 1] == 'X')) {
         const std::string_view body = text.substr(j + 2);
-        if (body.find_first_of(".pP") != std::string_view::npos)
-            return ReadHexFloat(f, text, i, rounding, tininess);
+        if (body.find_first_of(".pP") != std::string_view::npos) return ReadHexFloat(f, text, i, rounding, tininess);
         OperandValue out;
         out.status = OperandStatus::Invalid;
         uint128 bits = 0;

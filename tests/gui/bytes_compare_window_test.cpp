@@ -77,8 +77,10 @@ TEST_F(BytesCompareWindow, BytesCopyAsAndCompare) {
     });
     harness::Click(IDC_COPY_AS);
     ASSERT_FALSE(offered.empty());
-    for (const CopyMenuEntry& entry : offered) EXPECT_NE(entry.caption.find(entry.text.substr(0, 10)), std::string::npos);
+    for (const CopyMenuEntry& entry : offered)
+        EXPECT_NE(entry.caption.find(entry.text.substr(0, 10)), std::string::npos);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("0x1.000002p+0f"));
+    EXPECT_EQ(offered.back().text.rfind("{\"format\": \"binary32\", \"hex\": \"3F800001\"", 0), 0u);
     // The same entries from the context menu of a display of the group.
     const std::size_t count = offered.size();
     offered.clear();

@@ -61,8 +61,11 @@ TEST(BytesAndLiterals, RoundTripEveryFormat) {
             // Every literal up to 64 bits, and the binary128 constants, compiled.
             const bool integer = literal.find("/*") != std::string::npos;
             if (integer && f.bits > 64) continue;
-            const char* type = !integer && f.bits == 128 ? "__float128" : !integer && f.bits == 80 ? "long double"
-                               : !integer && f.bits == 64 ? "double" : !integer ? "float" : "unsigned long long";
+            const char* type = !integer && f.bits == 128  ? "__float128"
+                               : !integer && f.bits == 80 ? "long double"
+                               : !integer && f.bits == 64 ? "double"
+                               : !integer                 ? "float"
+                                                          : "unsigned long long";
             program += "  { " + std::string(type) + " v = " + literal + "; unsigned char b[16] = {0};" +
                        " std::memcpy(b, &v, " + std::to_string(integer ? 8 : ieee::StorageBytes(f)) +
                        "); for (int i = 15; i >= 0; --i) std::printf(\"%02x\", b[i]); std::printf(\"\\n\"); }\n";
