@@ -84,7 +84,7 @@ TEST_F(BytesCompareWindow, BytesCopyAsAndCompare) {
     // The same entries from the context menu of a display of the group.
     const std::size_t count = offered.size();
     offered.clear();
-    QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(2, 2));
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(2, 2), QPoint(2, 2));
     QApplication::sendEvent(harness::Widget(IDC_SHORTEST), &menu);
     EXPECT_EQ(offered.size(), count);
 
