@@ -244,7 +244,8 @@ void BYTES_EDITED(DIALOG& dlg, int id, int event) {
     const ieee::BytesStatus status = length > kLongestHexText
                                          ? ieee::BytesStatus::TooManyBytes
                                          : ieee::ReadBytes(*row->info, text, ChosenOrder(dlg), pattern);
-    if (status == ieee::BytesStatus::Empty) return;  // cleared to type anew
+    // Cleared to type anew, or a byte half typed: nothing to read yet.
+    if (status == ieee::BytesStatus::Empty || status == ieee::BytesStatus::Unfinished) return;
     if (status != ieee::BytesStatus::Ok) {
         ShowBytesError(*row->info, status);
         DIALOG_SET_TEXT(dlg, IDC_BYTES, COMUN::BYTES_ACCEPTED);

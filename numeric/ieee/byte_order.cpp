@@ -53,7 +53,7 @@ BytesStatus ReadBytes(const FormatInfo& f, std::string_view text, ByteOrder orde
     // The bytes in the order typed, the first `limit` of them; more are only counted.
     unsigned kept[16] = {};
     size_t count = 0;
-    bool halfByte = false;
+    bool halfByte = false, unfinished = false;
     const size_t n = text.size();
     size_t i = 0;
     auto add = [&](unsigned byte) {
@@ -74,8 +74,14 @@ BytesStatus ReadBytes(const FormatInfo& f, std::string_view text, ByteOrder orde
             unsigned byte = 0;
             for (; i < n && HexValue(text[i]) >= 0; ++i, ++digits)
                 byte = ((byte << 4) | static_cast<unsigned>(HexValue(text[i]))) & 0xFFFu;
-            if (digits == 0 || digits > 2) halfByte = true;
+            if (digits == 0 && i == n) unfinished = true;
+            else if (digits == 0 || digits > 2) halfByte = true;
             else add(byte);
+            continue;
+        }
+        if (c == '\\' && i + 1 == n) {  // a prefix being typed
+            unfinished = true;
+            ++i;
             continue;
         }
         if (HexValue(c) < 0) return BytesStatus::BadCharacter;
@@ -89,9 +95,10 @@ BytesStatus ReadBytes(const FormatInfo& f, std::string_view text, ByteOrder orde
                 byte = 0;
             }
         }
-        if (digits % 2 == 1) halfByte = true;
+        if (digits % 2 == 1) (i == n ? unfinished : halfByte) = true;
     }
     if (halfByte) return BytesStatus::HalfByte;
+    if (unfinished) return BytesStatus::Unfinished;
     if (count == 0) return BytesStatus::Empty;
     if (count > limit) return BytesStatus::TooManyBytes;
     uint128 value = 0;

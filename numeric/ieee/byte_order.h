@@ -24,6 +24,7 @@ enum class BytesStatus {
     Ok,            // bits holds the pattern
     Empty,         // no byte at all: bits unchanged
     BadCharacter,  // a character that belongs to no byte form: bits unchanged
+    Unfinished,    // the text ends inside a byte ("cd c", "cd 0x", "\\"), as while typing: bits unchanged
     HalfByte,      // a byte of one digit in a run, or of three or more after 0x or \x: bits unchanged
     TooManyBytes,  // more bytes than the format stores: bits unchanged
     TooWide,       // the bytes set bits above the format's width: bits unchanged
@@ -37,8 +38,9 @@ enum class BytesStatus {
 // "0xcd, 0xcc, 0xcc, 0x3d", "\xcd\xcc\xcc\x3d" and "{0xCD,0xCC,0xCC,0x3D}"
 // read alike. Fewer bytes than the format stores are its low bytes: the
 // first ones little-endian, the last ones big-endian, the rest zero. A bad
-// character is reported before anything else. One pass; any length of
-// text is safe and linear.
+// character is reported before anything else, a half byte inside the text
+// before too many bytes; a half byte at its very end is Unfinished. One
+// pass; any length of text is safe and linear.
 BytesStatus ReadBytes(const FormatInfo& f, std::string_view text, ByteOrder order, uint128& bits);
 
 }  // namespace ieee

@@ -92,6 +92,9 @@ TEST(BytesAndLiterals, RoundTripEveryFormat) {
     ASSERT_EQ(ieee::ReadBytes(b32, "\\xcd\\xcc\\xcc\\x3d", ByteOrder::Little, tenth), ieee::BytesStatus::Ok);
     EXPECT_EQ(ieee::BytesText(b32, tenth, ByteOrder::Little), "CD CC CC 3D");
     EXPECT_EQ(ieee::BytesText(b32, tenth, ByteOrder::Big), "3D CC CC CD");
+    for (const char* typing : {"cd c", "cd 0x", "cd \\"})
+        EXPECT_EQ(ieee::ReadBytes(b32, typing, ByteOrder::Little, tenth), ieee::BytesStatus::Unfinished);
+    EXPECT_EQ(ieee::ReadBytes(b32, "c d", ByteOrder::Little, tenth), ieee::BytesStatus::HalfByte);
     EXPECT_EQ(ieee::CLiteral(b64, 0x3FB999999999999Aull), "0x1.999999999999ap-4");
     EXPECT_EQ(ieee::CLiteral(*ieee::FormatFor(ieee::KIND_BINARY16), 0x2E66), "0x2E66 /* binary16 0.1 */");
 }
