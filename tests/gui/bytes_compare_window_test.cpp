@@ -54,6 +54,8 @@ TEST_F(BytesCompareWindow, BytesCopyAsAndCompare) {
     EXPECT_EQ(Text(IDC_BYTES), "3D CC CC CD");
     harness::Click(IDC_BIG_ENDIAN);
     Retype(IDC_VALUE, "2");
+    Retype(IDC_BYTES, "00 00 80 3f");  // typed key by key: a half byte waits
+    EXPECT_EQ(Text(IDC_HEX), "3F800000");
     PasteBytes("\\xcd\\xcc\\xcc\\x3d");
     EXPECT_EQ(Text(IDC_HEX), "3DCCCCCD");
     EXPECT_TRUE(Messages().empty());
