@@ -13,11 +13,13 @@
 namespace {
 
 int Language() { return COMUN::LANG; }
+int CurrentKind() { return COMUN::FORMAT_KIND; }
 
 }  // namespace
 
 void COMPARE_CLICK(DIALOG& dlg, int, int) {
     CompareHost host;
+    host.currentKind = CurrentKind;
     host.valueControl = IDC_VALUE;
     host.chooseFormat = CHOOSE_FORMAT;
     host.language = Language;

@@ -58,7 +58,7 @@ public:
         table_->setWordWrap(false);
         table_->verticalHeader()->hide();
         table_->horizontalHeader()->setStretchLastSection(true);
-        const int widths[compareview::kColumns] = {11, 44, 38, 30, 10, 10};
+        const int widths[compareview::kColumns] = {10, 42, 36, 28, 10, 10};  // in digits
         for (int c = 0; c < compareview::kColumns; ++c) table_->setColumnWidth(c, (widths[c] + 2) * digit);
         for (int r = 0; r < rows; ++r)
             for (int c = 0; c < compareview::kColumns; ++c) table_->setItem(r, c, new QTableWidgetItem);
@@ -88,7 +88,11 @@ public:
         for (int c = 0; c < compareview::kColumns; ++c) width += table_->columnWidth(c);
         resize(width, sizeHint().height());
         Retranslate();
-        table_->setCurrentCell(0, 0);
+        int first = 0;
+        const int kind = host_.currentKind ? host_.currentKind() : 0;
+        for (const ieee::FormatInfo& f : ieee::AllFormats())
+            if (f.kind == kind) first = static_cast<int>(&f - ieee::AllFormats().data());
+        table_->setCurrentCell(first, 0);
     }
 
     void Retranslate() {
