@@ -88,6 +88,7 @@ constexpr int IDC_STEP_DOWN = 1085;
 constexpr int IDC_STEP_UP = 1086;
 // Main dialog: opens the Operations window.
 constexpr int IDC_OPERATIONS = 1087;
+constexpr int IDC_STEPS = 1200;  // "How it was rounded"
 
 // About dialog.
 constexpr int IDC_ABOUT_HEADING = 1022;

@@ -11,8 +11,10 @@
 #include "app/format_select.h"
 #include "app/operations_link.h"
 #include "app/state.h"
+#include "app/steps_link.h"
 #include "dialog/operations_window.h"
 #include "dialog/platform.h"
+#include "dialog/steps_window.h"
 #include "numeric/decode.h"
 #include "numeric/param_list.h"
 #include "numeric/represent.h"
@@ -75,6 +77,8 @@ bool ORVANE_STARTUP(int showMode) {
     DIALOG_SET_SHORTCUT(main, IDC_STEP_UP, "Alt+Up");
     DIALOG_SET_CALLBACK(main, IDC_OPERATIONS, OPERATIONS_CLICK, EVENT_CLICKED);
     DIALOG_SET_SHORTCUT(main, IDC_OPERATIONS, "Alt+O");
+    DIALOG_SET_CALLBACK(main, IDC_STEPS, STEPS_CLICK, EVENT_CLICKED);
+    DIALOG_SET_SHORTCUT(main, IDC_STEPS, "Alt+W");
 
     // Format binary32, Romanian captions, bulk operations on all fields.
     DIALOG_SET_LOGICAL(main, IDC_FORMAT_32, true);
@@ -137,6 +141,7 @@ bool ORVANE_STARTUP(int showMode) {
 }
 
 void ORVANE_SHUTDOWN() {
+    STEPS_CLOSE();
     OPERATIONS_CLOSE();
     DIALOG_UNINIT(ORVANEGLOBALS::DLG_MAIN);
     DIALOG_UNINIT(COMUN::DLG_SUMMARY);

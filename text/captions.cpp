@@ -14,6 +14,7 @@
 #include "app/state.h"
 #include "dialog/operations_window.h"
 #include "dialog/platform.h"
+#include "dialog/steps_window.h"
 #include "numeric/classify.h"
 #include "numeric/stored_display.h"
 
@@ -53,7 +54,7 @@ constexpr std::array<TitleSlot, kUsedTitleSlots> kTitleSlotsTable{{
 // The captions of the controls beyond the thirteen: the second format
 // heading, the stored value group and the Operations button. Set with the
 // others at every switch.
-constexpr std::array<TitleSlot, 11> kAddedCaptions{{
+constexpr std::array<TitleSlot, 12> kAddedCaptions{{
     {IDC_FORMAT_CAPTION2, "Biti     (Nume)", "Bits     (Name)"},
     {IDC_GROUP_STORED, "Valoarea stocata", "Stored Value"},
     {IDC_EXACT_CAPTION, "Valoarea exacta", "Exact value"},
@@ -65,6 +66,7 @@ constexpr std::array<TitleSlot, 11> kAddedCaptions{{
     {IDC_STEP_DOWN, "X-  (Alt+Jos)", "X-  (Alt+Down)"},
     {IDC_STEP_UP, "X+  (Alt+Sus)", "X+  (Alt+Up)"},
     {IDC_OPERATIONS, "Operatii  (Alt+O)", "Operations  (Alt+O)"},
+    {IDC_STEPS, "Cum a fost rotunjit  (Alt+W)", "How it was rounded  (Alt+W)"},
 }};
 
 constexpr std::size_t kSummaryLength = 180;
@@ -218,4 +220,5 @@ void LANGUAGE_SWITCH(DIALOG& dlg, int id, int event) {
     REFRESH_STORED_LANGUAGE(dlg);
     // The Operations window, when open, follows.
     OPERATIONS_LANGUAGE_CHANGED();
+    STEPS_LANGUAGE_CHANGED();
 }
