@@ -564,7 +564,7 @@ private:
     QTableWidget* table_ = nullptr;
     QPushButton* send_ = nullptr;
     QPushButton* steps_ = nullptr;
-    opsview::Choices choices_;             // the choices of the last update; its operands view texts_
+    opsview::Choices choices_;  // the choices of the last update; its operands view texts_
     std::array<std::string, 3> texts_;
     QPushButton* close_ = nullptr;
     std::function<void()> fit_;  // sizes the window to its content
