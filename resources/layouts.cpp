@@ -107,8 +107,8 @@ const ControlDef kMain[] = {
     {1085, "IDC_STEP_DOWN", K::PushButton, "X-  (Alt+Jos)", 436, 325, 80, 14, 0, 0, nullptr, 0, 0},
     {1086, "IDC_STEP_UP", K::PushButton, "X+  (Alt+Sus)", 524, 325, 80, 14, 0, 0, nullptr, 0, 0},
     {1041, "IDC_ABOUT", K::PushButton, "DESPRE", 191, 356, 44, 16, TRANSPARENT, 0, nullptr, 0, 0},
-    {1087, "IDC_OPERATIONS", K::PushButton, "Operatii  (Alt+O)", 436, 357, 100, 15, 0, 0, nullptr, 0, 0},
     {1200, "IDC_STEPS", K::PushButton, "Cum a fost rotunjit  (Alt+W)", 300, 357, 126, 15, 0, 0, nullptr, 0, 0},
+    {1087, "IDC_OPERATIONS", K::PushButton, "Operatii  (Alt+O)", 436, 357, 100, 15, 0, 0, nullptr, 0, 0},
     {30001, "IDC_EXIT", K::PushButton, "Exit", 567, 357, 45, 15, 0, 0, nullptr, 0, 0},
     {2, "IDCANCEL", K::PushButton, "CANCEL", 8, 357, 40, 15, HIDDEN, 0, nullptr, 0, 0},
 };

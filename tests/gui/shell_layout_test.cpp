@@ -116,6 +116,7 @@ const Designed kMainAdditions[] = {
     {"IDC_HEXFLOAT_CAPTION", "", 436, 298, 168, 9},   {"IDC_HEXFLOAT", "", 436, 308, 168, 12},
     {"IDC_STEP_DOWN", "", 436, 325, 80, 14},          {"IDC_STEP_UP", "", 524, 325, 80, 14},
     {"IDC_OPERATIONS", "", 436, 357, 100, 15},
+    {"IDC_STEPS", "", 300, 357, 126, 15},
     // clang-format on
 };
 
