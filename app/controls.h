@@ -95,6 +95,7 @@ constexpr int IDC_BYTES = 1151;
 constexpr int IDC_BIG_ENDIAN = 1152;
 constexpr int IDC_COPY_AS = 1153;
 constexpr int IDC_COMPARE = 1154;
+constexpr int IDC_STEPS = 1200;  // "How it was rounded"
 
 // About dialog.
 constexpr int IDC_ABOUT_HEADING = 1022;

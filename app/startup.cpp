@@ -13,8 +13,10 @@
 #include "app/operations_link.h"
 #include "app/state.h"
 #include "dialog/compare_window.h"
+#include "app/steps_link.h"
 #include "dialog/operations_window.h"
 #include "dialog/platform.h"
+#include "dialog/steps_window.h"
 #include "numeric/decode.h"
 #include "numeric/param_list.h"
 #include "numeric/represent.h"
@@ -87,6 +89,8 @@ bool ORVANE_STARTUP(int showMode) {
     for (int id : {IDC_EXACT_VALUE, IDC_ERROR_VALUE, IDC_ERROR_ULP, IDC_ERROR_REL, IDC_HEX, IDC_BYTES, IDC_SHORTEST,
                    IDC_HEXFLOAT})
         DIALOG_SET_COPY_SUBMENU(main, id, COPY_AS_TITLE, STORED_COPY_ENTRIES);
+    DIALOG_SET_CALLBACK(main, IDC_STEPS, STEPS_CLICK, EVENT_CLICKED);
+    DIALOG_SET_SHORTCUT(main, IDC_STEPS, "Alt+W");
 
     // Format binary32, Romanian captions, bulk operations on all fields.
     DIALOG_SET_LOGICAL(main, IDC_FORMAT_32, true);
@@ -149,6 +153,7 @@ bool ORVANE_STARTUP(int showMode) {
 }
 
 void ORVANE_SHUTDOWN() {
+    STEPS_CLOSE();
     OPERATIONS_CLOSE();
     COMPARE_CLOSE();
     DIALOG_UNINIT(ORVANEGLOBALS::DLG_MAIN);

@@ -55,6 +55,12 @@ std::string SpecialValueText(const ieee::FormatInfo& f, ieee::uint128 bits) {
     return text;
 }
 
+void (*g_datumListener)() = nullptr;
+
+void DatumMayHaveChanged() {
+    if (g_datumListener) g_datumListener();
+}
+
 // Which box of the group the pattern came from: that box keeps the user's
 // text (and caret) instead of being written again.
 enum class Source { Program, HexBox, BytesBox };
@@ -89,6 +95,7 @@ void Show(DIALOG& dlg, const FormatRow& row, ieee::uint128 pattern, Source sourc
     DIALOG_SET_TEXT(dlg, IDC_SHORTEST, ieee::ShortestText(f, pattern));
     DIALOG_SET_TEXT(dlg, IDC_HEXFLOAT, ieee::HexFloatText(f, pattern));
     STORED_SHOWN = {true, row.kind, pattern};
+    DatumMayHaveChanged();
 }
 
 // The group gave the current format a new pattern: it is decoded, then
@@ -172,7 +179,10 @@ void CLEAR_STORED_VALUE(DIALOG& dlg) {
     COMUN::HEX_ACCEPTED.clear();
     COMUN::BYTES_ACCEPTED.clear();
     COMUN::STORED_SHOWN = {};
+    DatumMayHaveChanged();
 }
+
+void SET_DATUM_LISTENER(void (*listener)()) { g_datumListener = listener; }
 
 void REFRESH_STORED_LANGUAGE(DIALOG& dlg) {
     const COMUN::ShownPattern shown = COMUN::STORED_SHOWN;
@@ -191,7 +201,10 @@ void REMEMBER_TYPED_NUMBER(int kind, ieee::uint128 pattern) {
     COMUN::TYPED_NUMBER = origin;
 }
 
-void FORGET_TYPED_NUMBER() { COMUN::TYPED_NUMBER = {}; }
+void FORGET_TYPED_NUMBER() {
+    COMUN::TYPED_NUMBER = {};
+    DatumMayHaveChanged();
+}
 
 void HEX_EDITED(DIALOG& dlg, int id, int event) {
     const FormatRow* row = RowOfKind(COMUN::FORMAT_KIND);

@@ -26,6 +26,11 @@ void REFRESH_STORED_LANGUAGE(DIALOG& dlg);
 void REMEMBER_TYPED_NUMBER(int kind, ieee::uint128 pattern);
 void FORGET_TYPED_NUMBER();
 
+// A routine called whenever the datum the group describes may have changed
+// (shown, emptied, or a typed number forgotten, as after a refused text):
+// windows that follow the datum set it. nullptr: none.
+void SET_DATUM_LISTENER(void (*listener)());
+
 // Change callback of IDC_HEX: a typed or pasted word sets every bit field of
 // the current format and is decoded as an edit of the bits is.
 void HEX_EDITED(DIALOG& dlg, int id, int event);

@@ -112,6 +112,7 @@ const ControlDef kMain[] = {
     {1153, "IDC_COPY_AS", K::PushButton, "Copiaza ca\x85", 550, 325, 54, 14, 0, 0, nullptr, 0, 0},
     {1154, "IDC_COMPARE", K::PushButton, "Comparatie formate  (Alt+M)", 312, 357, 116, 15, 0, 0, nullptr, 0, 0},
     {1041, "IDC_ABOUT", K::PushButton, "DESPRE", 191, 356, 44, 16, TRANSPARENT, 0, nullptr, 0, 0},
+    {1200, "IDC_STEPS", K::PushButton, "Cum a fost rotunjit  (Alt+W)", 62, 357, 126, 15, 0, 0, nullptr, 0, 0},
     {1087, "IDC_OPERATIONS", K::PushButton, "Operatii  (Alt+O)", 436, 357, 100, 15, 0, 0, nullptr, 0, 0},
     {30001, "IDC_EXIT", K::PushButton, "Exit", 567, 357, 45, 15, 0, 0, nullptr, 0, 0},
     {2, "IDCANCEL", K::PushButton, "CANCEL", 8, 357, 40, 15, HIDDEN, 0, nullptr, 0, 0},
@@ -255,7 +256,7 @@ const int kMainTabOrder[] = {
     1019, 1020,                                            // caret position, field width
     1072, 1074, 1076, 1078, 1080, 1152, 1151, 1082, 1084,  // stored value
     1085, 1086, 1153,                                      // steps, Copy as
-    1041, 1154, 1087, 30001,                               // About, Compare formats, Operations, Exit
+    1200, 1041, 1154, 1087, 30001,                         // How it was rounded, About, Compare formats, Operations, Exit
 };
 
 #define COUNT(a) (sizeof(a) / sizeof((a)[0]))

@@ -15,6 +15,7 @@
 #include "dialog/compare_window.h"
 #include "dialog/operations_window.h"
 #include "dialog/platform.h"
+#include "dialog/steps_window.h"
 #include "numeric/classify.h"
 #include "numeric/stored_display.h"
 
@@ -52,9 +53,10 @@ constexpr std::array<TitleSlot, kUsedTitleSlots> kTitleSlotsTable{{
 }};
 
 // The captions of the controls beyond the thirteen: the second format
-// heading, the stored value group and the Operations and Compare formats buttons. Set with the
+// heading, the stored value group and the Operations, Compare formats and
+// How it was rounded buttons. Set with the
 // others at every switch.
-constexpr std::array<TitleSlot, 15> kAddedCaptions{{
+constexpr std::array<TitleSlot, 16> kAddedCaptions{{
     {IDC_FORMAT_CAPTION2, "Biti     (Nume)", "Bits     (Name)"},
     {IDC_GROUP_STORED, "Valoarea stocata", "Stored Value"},
     {IDC_EXACT_CAPTION, "Valoarea exacta", "Exact value"},
@@ -70,6 +72,7 @@ constexpr std::array<TitleSlot, 15> kAddedCaptions{{
     {IDC_BIG_ENDIAN, "Ordine big-endian", "Big-endian"},
     {IDC_COPY_AS, "Copiaza ca\x85", "Copy as\x85"},
     {IDC_COMPARE, "Comparatie formate  (Alt+M)", "Compare formats  (Alt+M)"},
+    {IDC_STEPS, "Cum a fost rotunjit  (Alt+W)", "How it was rounded  (Alt+W)"},
 }};
 
 constexpr std::size_t kSummaryLength = 180;
@@ -224,4 +227,5 @@ void LANGUAGE_SWITCH(DIALOG& dlg, int id, int event) {
     // The Operations and Compare formats windows, when open, follow.
     OPERATIONS_LANGUAGE_CHANGED();
     COMPARE_LANGUAGE_CHANGED();
+    STEPS_LANGUAGE_CHANGED();
 }

@@ -119,6 +119,7 @@ const Designed kMainAdditions[] = {
     {"IDC_STEP_DOWN", "", 436, 325, 54, 14},          {"IDC_STEP_UP", "", 493, 325, 54, 14},
     {"IDC_COPY_AS", "", 550, 325, 54, 14},
     {"IDC_COMPARE", "", 312, 357, 116, 15},           {"IDC_OPERATIONS", "", 436, 357, 100, 15},
+    {"IDC_STEPS", "", 62, 357, 126, 15},
     // clang-format on
 };
 
