@@ -110,6 +110,14 @@ constexpr int IDC_ALT_FRACTION_CAPTION = 1104;
 constexpr int IDC_ALT_HIGH_ARROW = 1105;
 constexpr int IDC_ALT_LOW_ARROW = 1106;
 constexpr int IDC_ALT_LIST_CAPTION = 1107;
+// Main dialog: the stored pattern's bytes in memory order, their order, the
+// Copy as menu, and the button that opens the Compare formats window.
+constexpr int IDC_BYTES_CAPTION = 1150;
+constexpr int IDC_BYTES = 1151;
+constexpr int IDC_BIG_ENDIAN = 1152;
+constexpr int IDC_COPY_AS = 1153;
+constexpr int IDC_COMPARE = 1154;
+constexpr int IDC_STEPS = 1200;  // "How it was rounded"
 
 // About dialog.
 constexpr int IDC_ABOUT_HEADING = 1022;

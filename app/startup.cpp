@@ -5,15 +5,19 @@
 #include <QApplication>
 #include <memory>
 
+#include "app/compare_link.h"
 #include "app/controls.h"
 #include "app/fixed_text.h"
 #include "app/format_rows.h"
 #include "app/format_select.h"
 #include "app/operations_link.h"
 #include "app/state.h"
+#include "app/steps_link.h"
+#include "dialog/compare_window.h"
 #include "dialog/encoding_table.h"
 #include "dialog/operations_window.h"
 #include "dialog/platform.h"
+#include "dialog/steps_window.h"
 #include "numeric/classify.h"
 #include "numeric/decode.h"
 #include "numeric/param_list.h"
@@ -79,6 +83,18 @@ bool ORVANE_STARTUP(int showMode) {
         DIALOG_SET_CALLBACK(main, id, ALT_FORMAT_CHANGED, EVENT_CHANGE);
     DIALOG_SET_CALLBACK(main, IDC_ALT_TABLE, ENCODINGS_CLICK, EVENT_CLICKED);
     DIALOG_SET_SHORTCUT(main, IDC_ALT_TABLE, "Alt+T");
+    DIALOG_SET_CALLBACK(main, IDC_COMPARE, COMPARE_CLICK, EVENT_CLICKED);
+    DIALOG_SET_SHORTCUT(main, IDC_COMPARE, "Alt+M");
+    // The bytes box, its order, and what the group's datum can be copied as
+    // (the button, and a submenu of every display's context menu).
+    DIALOG_SET_CALLBACK(main, IDC_BYTES, BYTES_EDITED, EVENT_CHANGE);
+    DIALOG_SET_CALLBACK(main, IDC_BIG_ENDIAN, BYTE_ORDER_CLICK, EVENT_CLICKED);
+    DIALOG_SET_CALLBACK(main, IDC_COPY_AS, COPY_AS_CLICK, EVENT_CLICKED);
+    for (int id : {IDC_EXACT_VALUE, IDC_ERROR_VALUE, IDC_ERROR_ULP, IDC_ERROR_REL, IDC_HEX, IDC_BYTES, IDC_SHORTEST,
+                   IDC_HEXFLOAT})
+        DIALOG_SET_COPY_SUBMENU(main, id, COPY_AS_TITLE, STORED_COPY_ENTRIES);
+    DIALOG_SET_CALLBACK(main, IDC_STEPS, STEPS_CLICK, EVENT_CLICKED);
+    DIALOG_SET_SHORTCUT(main, IDC_STEPS, "Alt+W");
 
     // Format binary32, Romanian captions, bulk operations on all fields.
     DIALOG_SET_LOGICAL(main, IDC_FORMAT_32, true);
@@ -134,8 +150,10 @@ bool ORVANE_STARTUP(int showMode) {
 }
 
 void ORVANE_SHUTDOWN() {
+    STEPS_CLOSE();
     OPERATIONS_CLOSE();
     ENCODING_TABLE_CLOSE();
+    COMPARE_CLOSE();
     DIALOG_UNINIT(ORVANEGLOBALS::DLG_MAIN);
     DIALOG_UNINIT(COMUN::DLG_SUMMARY);
 }

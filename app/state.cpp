@@ -38,6 +38,7 @@ void RESET_SHARED_STATE() {
     STORED_SHOWN = {};
     CLASSIFIED = {};
     HEX_ACCEPTED.clear();
+    BYTES_ACCEPTED.clear();
     for (auto& item : STATIC_2) item = {std::string(180, ' '), std::string(180, ' ')};
     ID_STATIC_2 = {};
 }

@@ -87,6 +87,8 @@ inline ShownPattern STORED_SHOWN;
 inline ShownPattern CLASSIFIED;
 // The last hexadecimal word accepted from the user or written by the program.
 inline std::string HEX_ACCEPTED;
+// The same for the bytes box.
+inline std::string BYTES_ACCEPTED;
 
 // Summary texts: STATIC_2[item 0..6][language 0..1], 180 characters each.
 inline std::array<std::array<std::string, 2>, 7> STATIC_2{};

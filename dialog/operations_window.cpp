@@ -35,6 +35,8 @@
 #include "numeric/ieee/scientific_text.h"
 #include "numeric/ieee/stored_value.h"
 #include "numeric/operations_view.h"
+#include "numeric/rounding_steps_view.h"
+#include "dialog/steps_window_qt.h"
 
 namespace {
 
@@ -292,7 +294,11 @@ public:
         close_->setObjectName(QStringLiteral("close"));
         close_->setAutoDefault(false);
         send_->setAutoDefault(false);
+        steps_ = new QPushButton(this);
+        steps_->setObjectName(QStringLiteral("steps"));
+        steps_->setAutoDefault(false);
         buttons->addWidget(send_);
+        buttons->addWidget(steps_);
         buttons->addStretch();
         buttons->addWidget(close_);
         outer->addWidget(scroll);
@@ -309,6 +315,7 @@ public:
             resize(size.expandedTo(this->size()));
         };
         connect(send_, &QPushButton::clicked, this, [this] { Send(); });
+        connect(steps_, &QPushButton::clicked, this, [this] { OpenSteps(); });
         connect(close_, &QPushButton::clicked, this, &QDialog::close);
 
         const int kind = host_.currentKind ? host_.currentKind() : ieee::KIND_BINARY32;
@@ -393,6 +400,8 @@ public:
                                            Say({"Valoare", "Value"}, lang), Say({"Exceptii", "Flags"}, lang)});
         send_->setText(Say({"&Trimite in dialogul principal", "&Send to the main dialog"}, lang));
         Name(send_, Say({"Trimite in dialogul principal", "Send to the main dialog"}, lang));
+        steps_->setText(Say({"Cum a fost &rotunjit", "&How it was rounded"}, lang));
+        Name(steps_, Say({"Cum a fost rotunjit", "How it was rounded"}, lang));
         close_->setText(Say({"Inchide", "Close"}, lang));
         Name(close_, close_->text());
         Name(format_, Say({"Format", "Format"}, lang));
@@ -410,13 +419,14 @@ public:
         for (std::size_t k = 0; k < rounding_.size(); ++k)
             if (rounding_[k]->isChecked()) c.rounding = ieee::kAllRoundings[k];
         c.tininess = tininess_[1]->isChecked() ? ieee::Tininess::BeforeRounding : ieee::Tininess::AfterRounding;
-        std::array<std::string, 3> texts;
         for (std::size_t k = 0; k < 3; ++k) {
-            texts[k] = ToWindows1252(operands_[k].edit->text());
-            c.operands[k] = texts[k];
+            texts_[k] = ToWindows1252(operands_[k].edit->text());
+            c.operands[k] = texts_[k];
         }
         c.lang = lang_;
+        choices_ = c;
         view_ = opsview::Build(c);
+        STEPS_REFRESH(StepsSource::Operation);
 
         const bool conversion = c.operation == ieee::Operation::ConvertFormat;
         targetLabel_->setEnabled(conversion);
@@ -458,6 +468,19 @@ public:
             }
         }
         send_->setEnabled(view_.hasResult && view_.result.hasPattern);
+    }
+
+    // The "How it was rounded" window of this window's result: it follows
+    // every update while open, and closes with this window.
+    void OpenSteps() {
+        StepsHost host;
+        host.lines = [this](int lang) {
+            opsview::Choices c = choices_;
+            c.lang = lang;
+            return stepsview::OperationLines(c);
+        };
+        host.language = [this] { return host_.language ? host_.language() : 1; };
+        OpenStepsWindow(StepsSource::Operation, host, this);
     }
 
     void FocusFirstOperand() { operands_[0].edit->setFocus(Qt::OtherFocusReason); }
@@ -540,6 +563,9 @@ private:
     QLabel* tableLabel_ = nullptr;
     QTableWidget* table_ = nullptr;
     QPushButton* send_ = nullptr;
+    QPushButton* steps_ = nullptr;
+    opsview::Choices choices_;  // the choices of the last update; its operands view texts_
+    std::array<std::string, 3> texts_;
     QPushButton* close_ = nullptr;
     std::function<void()> fit_;  // sizes the window to its content
 };

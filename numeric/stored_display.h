@@ -4,6 +4,9 @@
 // the one-ULP steps.
 #pragma once
 
+#include <string>
+
+#include "dialog/copy_menu.h"
 #include "dialog/dialog.h"
 #include "numeric/ieee/format_table.h"
 
@@ -23,9 +26,26 @@ void REFRESH_STORED_LANGUAGE(DIALOG& dlg);
 void REMEMBER_TYPED_NUMBER(int kind, ieee::uint128 pattern);
 void FORGET_TYPED_NUMBER();
 
+// A routine called whenever the datum the group describes may have changed
+// (shown, emptied, or a typed number forgotten, as after a refused text):
+// windows that follow the datum set it. nullptr: none.
+void SET_DATUM_LISTENER(void (*listener)());
+
 // Change callback of IDC_HEX: a typed or pasted word sets every bit field of
 // the current format and is decoded as an edit of the bits is.
 void HEX_EDITED(DIALOG& dlg, int id, int event);
+// Change callback of IDC_BYTES: bytes typed or pasted in the order of
+// IDC_BIG_ENDIAN set the pattern as a typed word does; bytes that cannot be
+// read get a message and change nothing.
+void BYTES_EDITED(DIALOG& dlg, int id, int event);
+// Click on IDC_BIG_ENDIAN: the bytes box shows the datum in the other order.
+void BYTE_ORDER_CLICK(DIALOG& dlg, int id, int event);
+// Click on IDC_COPY_AS: the menu of what the datum can be copied as.
+void COPY_AS_CLICK(DIALOG& dlg, int id, int event);
+// The entries of that menu for the datum the group shows (none while it is
+// empty), and the submenu title the group's displays add to their context menu.
+CopyMenuEntries STORED_COPY_ENTRIES();
+std::string COPY_AS_TITLE();
 // Click on IDC_STEP_DOWN / IDC_STEP_UP (also Alt+Down / Alt+Up): the datum
 // becomes its neighbour below or above (IEEE nextDown / nextUp).
 void STEP_CLICK(DIALOG& dlg, int id, int event);

@@ -91,21 +91,25 @@ const ControlDef kMain[] = {
     // shortest text, hex-float text and the one-ULP steps.
     {1070, "IDC_GROUP_STORED", K::GroupBox, "Valoarea stocata", 428, 108, 184, 236, 0, 0, nullptr, 0, 0},
     {1071, "IDC_EXACT_CAPTION", K::Static, "Valoarea exacta", 436, 119, 168, 9, 0, 0, nullptr, 0, 0},
-    {1072, "IDC_EXACT_VALUE", K::TextBox, "", 436, 129, 168, 52, READ_ONLY, 0, "Exact value", 0, 0},
-    {1073, "IDC_ERROR_CAPTION", K::Static, "Eroarea conversiei (tastat - stocat)", 436, 185, 168, 9, 0, 0, nullptr, 0, 0},
-    {1074, "IDC_ERROR_VALUE", K::TextBox, "", 436, 195, 168, 22, READ_ONLY, 0, "Conversion error", 0, 0},
-    {1075, "IDC_ERROR_ULP_CAPTION", K::Static, "In ULP", 436, 220, 80, 9, 0, 0, nullptr, 0, 0},
-    {1076, "IDC_ERROR_ULP", K::Edit, "", 436, 230, 80, 12, READ_ONLY, 0, "Conversion error in ULP", 0, 0},
-    {1077, "IDC_ERROR_REL_CAPTION", K::Static, "Eroarea relativa", 524, 220, 80, 9, 0, 0, nullptr, 0, 0},
-    {1078, "IDC_ERROR_REL", K::Edit, "", 524, 230, 80, 12, READ_ONLY, 0, "Relative error", 0, 0},
-    {1079, "IDC_HEX_CAPTION", K::Static, "Cuvant hexazecimal (editabil)", 436, 246, 168, 9, 0, 0, nullptr, 0, 0},
-    {1080, "IDC_HEX", K::Edit, "", 436, 256, 168, 12, 0, 0, "Hexadecimal word", 0, 0},
-    {1081, "IDC_SHORTEST_CAPTION", K::Static, "Cel mai scurt text exact la recitire", 436, 272, 168, 9, 0, 0, nullptr, 0, 0},
-    {1082, "IDC_SHORTEST", K::Edit, "", 436, 282, 168, 12, READ_ONLY, 0, "Shortest round-trip text", 0, 0},
-    {1083, "IDC_HEXFLOAT_CAPTION", K::Static, "Hex-float (%a)", 436, 298, 168, 9, 0, 0, nullptr, 0, 0},
-    {1084, "IDC_HEXFLOAT", K::Edit, "", 436, 308, 168, 12, READ_ONLY, 0, "Hex-float text", 0, 0},
-    {1085, "IDC_STEP_DOWN", K::PushButton, "X-  (Alt+Jos)", 436, 325, 80, 14, 0, 0, nullptr, 0, 0},
-    {1086, "IDC_STEP_UP", K::PushButton, "X+  (Alt+Sus)", 524, 325, 80, 14, 0, 0, nullptr, 0, 0},
+    {1072, "IDC_EXACT_VALUE", K::TextBox, "", 436, 129, 168, 32, READ_ONLY, 0, "Exact value", 0, 0},
+    {1073, "IDC_ERROR_CAPTION", K::Static, "Eroarea conversiei (tastat - stocat)", 436, 164, 168, 9, 0, 0, nullptr, 0, 0},
+    {1074, "IDC_ERROR_VALUE", K::TextBox, "", 436, 174, 168, 22, READ_ONLY, 0, "Conversion error", 0, 0},
+    {1075, "IDC_ERROR_ULP_CAPTION", K::Static, "In ULP", 436, 199, 80, 9, 0, 0, nullptr, 0, 0},
+    {1076, "IDC_ERROR_ULP", K::Edit, "", 436, 209, 80, 12, READ_ONLY, 0, "Conversion error in ULP", 0, 0},
+    {1077, "IDC_ERROR_REL_CAPTION", K::Static, "Eroarea relativa", 524, 199, 80, 9, 0, 0, nullptr, 0, 0},
+    {1078, "IDC_ERROR_REL", K::Edit, "", 524, 209, 80, 12, READ_ONLY, 0, "Relative error", 0, 0},
+    {1079, "IDC_HEX_CAPTION", K::Static, "Cuvant hexazecimal (editabil)", 436, 224, 168, 9, 0, 0, nullptr, 0, 0},
+    {1080, "IDC_HEX", K::Edit, "", 436, 234, 168, 12, 0, 0, "Hexadecimal word", 0, 0},
+    {1081, "IDC_SHORTEST_CAPTION", K::Static, "Cel mai scurt text exact la recitire", 436, 274, 168, 9, 0, 0, nullptr, 0, 0},
+    {1082, "IDC_SHORTEST", K::Edit, "", 436, 284, 168, 12, READ_ONLY, 0, "Shortest round-trip text", 0, 0},
+    {1083, "IDC_HEXFLOAT_CAPTION", K::Static, "Hex-float (%a)", 436, 299, 168, 9, 0, 0, nullptr, 0, 0},
+    {1084, "IDC_HEXFLOAT", K::Edit, "", 436, 309, 168, 12, READ_ONLY, 0, "Hex-float text", 0, 0},
+    {1085, "IDC_STEP_DOWN", K::PushButton, "X-  (Alt+Jos)", 436, 325, 54, 14, 0, 0, nullptr, 0, 0},
+    {1086, "IDC_STEP_UP", K::PushButton, "X+  (Alt+Sus)", 493, 325, 54, 14, 0, 0, nullptr, 0, 0},
+    {1150, "IDC_BYTES_CAPTION", K::Static, "Octetii in memorie", 436, 249, 100, 9, 0, 0, nullptr, 0, 0},
+    {1152, "IDC_BIG_ENDIAN", K::CheckBox, "Ordine big-endian", 530, 248, 74, 10, 0, 0, nullptr, 0, 0},
+    {1151, "IDC_BYTES", K::Edit, "", 436, 259, 168, 12, 0, 0, "Bytes in memory", 0, 0},
+    {1153, "IDC_COPY_AS", K::PushButton, "Copiaza ca\x85", 550, 325, 54, 14, 0, 0, nullptr, 0, 0},
     // The format chosen from a list: its radio, the list and the custom
     // widths in the Format group, its row of bit edits (sign, exponent,
     // x87's integer bit, a fraction's first bits; its last 64 bits below)
@@ -132,7 +136,9 @@ const ControlDef kMain[] = {
     {1106, "IDC_ALT_LOW_ARROW", K::Static, "-->", 14, 378, 9, 10, 0, 0, nullptr, 0, 0},
     {1096, "IDC_FRACTION_ALT_LOW", K::Edit, "", 25, 377, 262, 12, 0, 0, "fraction bits", 0, 64},
     {1102, "IDC_ALT_TABLE", K::PushButton, "Codari  (Alt+T)", 300, 375, 80, 15, 0, 0, nullptr, 0, 0},
+    {1154, "IDC_COMPARE", K::PushButton, "Comparatie formate  (Alt+M)", 312, 407, 116, 15, 0, 0, nullptr, 0, 0},
     {1041, "IDC_ABOUT", K::PushButton, "DESPRE", 191, 406, 44, 16, TRANSPARENT, 0, nullptr, 0, 0},
+    {1200, "IDC_STEPS", K::PushButton, "Cum a fost rotunjit  (Alt+W)", 62, 407, 126, 15, 0, 0, nullptr, 0, 0},
     {1087, "IDC_OPERATIONS", K::PushButton, "Operatii  (Alt+O)", 436, 407, 100, 15, 0, 0, nullptr, 0, 0},
     {30001, "IDC_EXIT", K::PushButton, "Exit", 567, 407, 45, 15, 0, 0, nullptr, 0, 0},
     {2, "IDCANCEL", K::PushButton, "CANCEL", 8, 407, 40, 15, HIDDEN, 0, nullptr, 0, 0},
@@ -182,6 +188,7 @@ const AccessibleDef kMainAccessible[] = {
     {1076, 1075, nullptr},  // IDC_ERROR_ULP: IDC_ERROR_ULP_CAPTION
     {1078, 1077, nullptr},  // IDC_ERROR_REL: IDC_ERROR_REL_CAPTION
     {1080, 1079, nullptr},  // IDC_HEX: IDC_HEX_CAPTION
+    {1151, 1150, nullptr},  // IDC_BYTES: IDC_BYTES_CAPTION
     {1082, 1081, nullptr},  // IDC_SHORTEST: IDC_SHORTEST_CAPTION
     {1084, 1083, nullptr},  // IDC_HEXFLOAT: IDC_HEXFLOAT_CAPTION
     {1089, 1107, nullptr},  // IDC_ALT_LIST: IDC_ALT_LIST_CAPTION
@@ -210,6 +217,7 @@ const Words kRomanianWords[] = {
     {"Hexadecimal word", "Cuvant hexazecimal"},
     {"Shortest round-trip text", "Cel mai scurt text exact la recitire"},
     {"Hex-float text", "Textul hex-float"},
+    {"Bytes in memory", "Octetii in memorie"},
     {"Program picture", "Imaginea programului"},
     {"Number line: X-, X and X+ with ulp(x-) and ulp(x)", "Axa numerelor: X-, X si X+ cu ulp(x-) si ulp(x)"},
     {"Other format", "Alt format"},
@@ -234,8 +242,9 @@ const int kMainTabOrder[] = {
     1063, 1064, 1065, 1066, 1067, 1068,                    // binary16, bfloat16 rows
     1092, 1093, 1094, 1095, 1096, 1102,                    // the listed format's row, its encodings
     1019, 1020,                                            // caret position, field width
-    1072, 1074, 1076, 1078, 1080, 1082, 1084, 1085, 1086,  // stored value
-    1041, 1087, 30001,                                     // About, Operations, Exit
+    1072, 1074, 1076, 1078, 1080, 1152, 1151, 1082, 1084,  // stored value
+    1085, 1086, 1153,                                      // steps, Copy as
+    1200, 1041, 1154, 1087, 30001,                         // How it was rounded, About, Compare formats, Operations, Exit
 };
 
 #define COUNT(a) (sizeof(a) / sizeof((a)[0]))

@@ -12,9 +12,11 @@
 #include "app/fixed_text.h"
 #include "app/controls.h"
 #include "app/state.h"
+#include "dialog/compare_window.h"
 #include "dialog/encoding_table.h"
 #include "dialog/operations_window.h"
 #include "dialog/platform.h"
+#include "dialog/steps_window.h"
 #include "numeric/classify.h"
 #include "numeric/stored_display.h"
 #include "text/bilingual.h"
@@ -53,9 +55,10 @@ constexpr std::array<TitleSlot, kUsedTitleSlots> kTitleSlotsTable{{
 }};
 
 // The captions of the controls beyond the thirteen: the second format
-// heading, the stored value group and the Operations button. Set with the
+// heading, the stored value group and the Operations, Compare formats and
+// How it was rounded buttons. Set with the
 // others at every switch.
-constexpr std::array<TitleSlot, 16> kAddedCaptions{{
+constexpr std::array<TitleSlot, 21> kAddedCaptions{{
     {IDC_FORMAT_CAPTION2, "Biti     (Nume)", "Bits     (Name)"},
     {IDC_GROUP_STORED, "Valoarea stocata", "Stored Value"},
     {IDC_EXACT_CAPTION, "Valoarea exacta", "Exact value"},
@@ -72,6 +75,11 @@ constexpr std::array<TitleSlot, 16> kAddedCaptions{{
     {IDC_ALT_EXPONENT_CAPTION, "Biti exp.", "Exp. bits"},
     {IDC_ALT_FRACTION_CAPTION, "Biti fract.", "Fract. bits"},
     {IDC_ALT_TABLE, "Codari  (Alt+T)", "Encodings  (Alt+T)"},
+    {IDC_BYTES_CAPTION, "Octetii in memorie", "Bytes in memory"},
+    {IDC_BIG_ENDIAN, "Ordine big-endian", "Big-endian"},
+    {IDC_COPY_AS, "Copiaza ca\x85", "Copy as\x85"},
+    {IDC_COMPARE, "Comparatie formate  (Alt+M)", "Compare formats  (Alt+M)"},
+    {IDC_STEPS, "Cum a fost rotunjit  (Alt+W)", "How it was rounded  (Alt+W)"},
 }};
 
 constexpr std::size_t kSummaryLength = 180;
@@ -223,7 +231,9 @@ void LANGUAGE_SWITCH(DIALOG& dlg, int id, int event) {
 
     // The stored value group's own words (an infinity or a NaN named in the exact value box).
     REFRESH_STORED_LANGUAGE(dlg);
-    // The Operations window, when open, follows.
+    // The Operations and Compare formats windows, when open, follow.
     OPERATIONS_LANGUAGE_CHANGED();
     ENCODING_TABLE_LANGUAGE_CHANGED();
+    COMPARE_LANGUAGE_CHANGED();
+    STEPS_LANGUAGE_CHANGED();
 }

@@ -25,6 +25,9 @@ extern "C" {
 }
 
 #include "numeric/ieee/bit_pattern.h"
+#include "numeric/ieee/exact_binary.h"
+#include "numeric/ieee/exact_rounding.h"
+#include "numeric/ieee/hex_float_reader.h"
 #include "numeric/ieee/stored_value.h"
 
 namespace ieee {
@@ -436,9 +439,66 @@ ReadStatus ConvertSixteen(const FormatInfo& f, const Scan& s, uint128& magnitude
     return ReadStatus::Value;
 }
 
+// A hexadecimal floating-point literal where the number starts (after blanks
+// and before a terminator, as a decimal number): Value when it is a whole
+// one, NoValue for one cut short ("0x1", "0x1.8p-": being typed), Invalid
+// when anything else follows. False when the text is no hexadecimal literal.
+bool HexForm(std::string_view text, HexFloatLiteral& literal, ReadStatus& status) {
+    size_t i = 0;
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    literal = ScanHexFloat(text, i);
+    if (!literal.hex) return false;
+    if (!EndsHere(text, literal.end)) status = ReadStatus::Invalid;
+    else status = literal.complete ? ReadStatus::Value : ReadStatus::NoValue;
+    return true;
+}
+
+// The exact value of a literal as a decimal number, when its binary
+// magnitude lies within 2^-40000 .. 2^20000 (every format's range and far
+// beyond) and its significand has at most 2^16 bits: at most some 40,000
+// decimal digits, which the conversion error handles at once.
+bool HexDecimal(const HexFloatLiteral& literal, TypedDecimal& out) {
+    detail::Mpz m;
+    HexSignificand(literal, m.get());
+    out.negative = literal.negative;
+    out.exponent = 0;
+    if (mpz_sgn(m.get()) == 0) {
+        out.digits.assign(1, '0');
+        return true;
+    }
+    const mp_bitcnt_t zeros = mpz_scan1(m.get(), 0);
+    mpz_tdiv_q_2exp(m.get(), m.get(), zeros);
+    const int64_t exponent = literal.exponent + static_cast<int64_t>(zeros);
+    const int64_t length = static_cast<int64_t>(mpz_sizeinbase(m.get(), 2));
+    if (length > (int64_t(1) << 16) || exponent < -40000 || length + exponent > 20000) return false;
+    // m * 2^e = m * 5^-e * 10^e for e < 0.
+    detail::Mpz power;
+    if (exponent >= 0) {
+        mpz_mul_2exp(m.get(), m.get(), static_cast<mp_bitcnt_t>(exponent));
+    } else {
+        mpz_ui_pow_ui(power.get(), 5, static_cast<unsigned long>(-exponent));
+        mpz_mul(m.get(), m.get(), power.get());
+        out.exponent = exponent;
+    }
+    out.digits = detail::DecimalDigits(m.get());
+    return true;
+}
+
 }  // namespace
 
 ReadStatus ReadFreeForm(const FormatInfo& f, std::string_view text, uint128& bits) {
+    HexFloatLiteral literal;
+    ReadStatus hexStatus;
+    if (HexForm(text, literal, hexStatus)) {
+        if (hexStatus != ReadStatus::Value) return hexStatus;
+        detail::Mpz m;
+        HexSignificand(literal, m.get());
+        const Rounded r = RoundExact(f, literal.negative, m.get(), literal.exponent, false, Rounding::TiesToEven,
+                                     Tininess::AfterRounding);
+        if (r.flags.overflow) return ReadStatus::Invalid;
+        bits = r.bits;
+        return ReadStatus::Value;
+    }
     switch (f.kind) {
     case KIND_BINARY32: {
         float x = FloatFromBits(static_cast<uint32_t>(bits));
@@ -477,6 +537,14 @@ ReadStatus ReadFreeForm(const FormatInfo& f, std::string_view text, uint128& bit
 // The same scan as ReadFreeForm, so both always agree on what the text is;
 // the significant digits are copied out instead of converted.
 bool ExactTypedNumber(std::string_view text, TypedDecimal& out) {
+    HexFloatLiteral literal;
+    ReadStatus hexStatus;
+    if (HexForm(text, literal, hexStatus)) {
+        TypedDecimal typed;
+        if (hexStatus != ReadStatus::Value || !HexDecimal(literal, typed)) return false;
+        out = std::move(typed);
+        return true;
+    }
     const Scan s = Check(text);
     if (s.status != ReadStatus::Value || s.kind != Kind::Finite || s.exponentSaturated) return false;
     const Significance g = Locate(s);

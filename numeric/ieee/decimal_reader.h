@@ -15,6 +15,13 @@
 // any size are accepted (they saturate far beyond every format's range), and
 // a zero significand gives a zero of the typed sign whatever its exponent.
 // The result does not depend on the C locale.
+//
+// The reader of a format of the table (the last one below) also takes a C99
+// hexadecimal floating-point literal (hex_float_reader.h: "0x1.99999ap-4",
+// "-0X1P-149", "0x.8p1", an f, L or Q suffix ignored), ended as a number is:
+// its exact value rounded once, to nearest with ties to even, subnormals at
+// their own place; one that rounds beyond the largest finite value is
+// Invalid. A literal cut short ("0x1", "0x1.8p", being typed) is NoValue.
 #pragma once
 
 #include <string_view>

@@ -7,6 +7,7 @@
 #include "numeric/ieee/decimal_reader.h"
 #include "numeric/ieee/exact_binary.h"
 #include "numeric/ieee/exact_rounding.h"
+#include "numeric/ieee/hex_float_reader.h"
 #include "numeric/ieee/stored_value.h"
 
 namespace ieee {
@@ -15,9 +16,6 @@ namespace {
 
 using detail::Mpz;
 
-// Binary exponents saturate here: far beyond every format's range, far from
-// int64_t's limits after the point position is taken off.
-constexpr int64_t kExponentCap = 1'000'000'000'000LL;
 // A decimal number whose leading digit sits beyond 10^kDecades in magnitude
 // overflows every format; below 10^-kDecades it is far under half the
 // smallest binary128 subnormal.
@@ -27,12 +25,6 @@ constexpr int64_t kDecades = 5000;
 constexpr int64_t kFarExponent = 20000;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
 
 OperandValue FromRounded(const Rounded& r) {
     OperandValue v;
@@ -48,46 +40,20 @@ OperandValue PowerOfTwo(const FormatInfo& f, bool negative, int64_t exponent, Ro
     return FromRounded(RoundExact(f, negative, one.get(), exponent, false, rounding, tininess));
 }
 
-// text[i..] after "0x" of a hexadecimal floating-point literal.
-OperandValue ReadHexFloat(const FormatInfo& f, bool negative, std::string_view text, size_t i, Rounding rounding,
+// A hexadecimal floating-point literal, then nothing but blanks.
+OperandValue ReadHexFloat(const FormatInfo& f, std::string_view text, size_t start, Rounding rounding,
                           Tininess tininess) {
-    OperandValue invalid;
-    invalid.status = OperandStatus::Invalid;
-    const size_t n = text.size();
-    std::string digits;
-    int64_t fractionDigits = 0;
-    bool point = false, any = false;
-    for (; i < n; ++i) {
-        const char c = text[i];
-        if (c == '.' && !point) {
-            point = true;
-            continue;
-        }
-        const int d = HexValue(c);
-        if (d < 0) break;
-        any = true;
-        if (point) ++fractionDigits;
-        if (!digits.empty() || d != 0) digits += c;  // leading zeros dropped
-    }
-    if (!any) return invalid;
-    int64_t exponent = 0;
-    if (i < n && (text[i] == 'p' || text[i] == 'P')) {
-        ++i;
-        bool expNegative = false;
-        if (i < n && (text[i] == '+' || text[i] == '-')) expNegative = text[i++] == '-';
-        const size_t start = i;
-        for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i)
-            if (exponent < kExponentCap) exponent = exponent * 10 + (text[i] - '0');
-        if (i == start) return invalid;
-        if (expNegative) exponent = -exponent;
-    } else if (!point) {
+    const HexFloatLiteral literal = ScanHexFloat(text, start);
+    size_t i = literal.end;
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    if (!literal.complete || i != text.size()) {
+        OperandValue invalid;
+        invalid.status = OperandStatus::Invalid;
         return invalid;
     }
-    while (i < n && IsBlank(text[i])) ++i;
-    if (i != n) return invalid;
     Mpz m;
-    if (!digits.empty()) mpz_set_str(m.get(), digits.c_str(), 16);
-    return FromRounded(RoundExact(f, negative, m.get(), exponent - 4 * fractionDigits, false, rounding, tininess));
+    HexSignificand(literal, m.get());
+    return FromRounded(RoundExact(f, literal.negative, m.get(), literal.exponent, false, rounding, tininess));
 }
 
 OperandValue ReadDecimal(const FormatInfo& f, std::string_view text, Rounding rounding, Tininess tininess) {
@@ -145,16 +111,14 @@ OperandValue ReadOperand(std::string_view text, const FormatInfo& f, Rounding ro
     while (i < n && IsBlank(text[i])) ++i;
     if (i == n) return {};
     size_t j = i;
-    bool negative = false, signed_ = false;
+    bool signed_ = false;
     if (text[j] == '+' || text[j] == '-') {
-        negative = text[j] == '-';
         signed_ = true;
         ++j;
     }
     if (n - j >= 2 && text[j] == '0' && (text[j + 1] == 'x' || text[j + 1] == 'X')) {
         const std::string_view body = text.substr(j + 2);
-        if (body.find_first_of(".pP") != std::string_view::npos)
-            return ReadHexFloat(f, negative, text, j + 2, rounding, tininess);
+        if (body.find_first_of(".pP") != std::string_view::npos) return ReadHexFloat(f, text, i, rounding, tininess);
         OperandValue out;
         out.status = OperandStatus::Invalid;
         uint128 bits = 0;

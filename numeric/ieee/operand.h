@@ -31,8 +31,9 @@ struct OperandValue {
 //   the format's digits, fewer are the low digits);
 // - an optional sign, "0x" or "0X", hexadecimal digits with at most one point
 //   (at least one digit), and 'p' or 'P' with an optionally signed decimal
-//   exponent (which may be left out when there is a point), then nothing but
-//   blanks: that binary number, exactly, rounded once;
+//   exponent (which may be left out when there is a point) and after it an
+//   optional f, L or Q suffix, which is ignored, then nothing but blanks:
+//   that binary number, exactly, rounded once (hex_float_reader.h);
 // - anything else: the main value field's grammar (decimal_reader.h), the
 //   decimal number read exactly and rounded once. A magnitude beyond the
 //   largest finite value gives what the direction gives on overflow (an

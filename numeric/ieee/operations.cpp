@@ -697,6 +697,30 @@ std::array<Result, 5> ComputeAllDirections(Operation op, const FormatInfo& f, st
     return Rows(x, op, f, operands, tininess, target);
 }
 
+void ExactResultOf(Operation op, const FormatInfo& f, std::span<const uint128> operands, Rounding rounding,
+                   ExactValue& out, const FormatInfo* target) {
+    Exact x;
+    Evaluate(x, op, f, operands, rounding, target);
+    mpz_set_ui(out.den.get(), 1);
+    out.exp2 = x.e;
+    out.negative = x.sumZero ? rounding == Rounding::TowardNegative : x.negative;
+    switch (x.shape) {
+    case Shape::Pattern:
+        out.shape = ExactValue::Shape::NotFinite;
+        out.pattern = x.bits;
+        return;
+    case Shape::Quotient: mpz_set(out.den.get(), x.b.get()); [[fallthrough]];
+    case Shape::Dyadic:
+        out.shape = ExactValue::Shape::Rational;
+        mpz_set(out.num.get(), x.a.get());
+        return;
+    case Shape::Root:
+        out.shape = ExactValue::Shape::Root;
+        mpz_set(out.num.get(), x.a.get());
+        return;
+    }
+}
+
 ResultAndRows ComputeWithAllDirections(Operation op, const FormatInfo& f, std::span<const uint128> operands,
                                        Rounding rounding, Tininess tininess, const FormatInfo* target) {
     Exact x;

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "numeric/ieee/exact_value.h"
 #include "numeric/ieee/format_table.h"
 #include "numeric/ieee/rounding.h"
 
@@ -88,6 +89,13 @@ struct ResultAndRows {
 };
 ResultAndRows ComputeWithAllDirections(Operation op, const FormatInfo& f, std::span<const uint128> operands,
                                        Rounding rounding, Tininess tininess, const FormatInfo* target = nullptr);
+
+// The exact mathematical result of the operation before its rounding, as
+// Compute works it out (a zero sum's sign already follows `rounding`);
+// comparisons, infinities and NaNs give the NotFinite shape with the pattern
+// Compute returns. The result's format is the target of a conversion, else f.
+void ExactResultOf(Operation op, const FormatInfo& f, std::span<const uint128> operands, Rounding rounding,
+                   ExactValue& out, const FormatInfo* target = nullptr);
 
 // The default quiet NaN of the format: sign clear, all fraction bits set.
 uint128 DefaultNaN(const FormatInfo& f);

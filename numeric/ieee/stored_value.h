@@ -26,7 +26,11 @@ struct TypedDecimal {
 // any format, so one that overflows a format is still returned. False, with
 // `out` unchanged, for anything else, and for an exponent beyond 10^12 in
 // magnitude, which the reader saturates (the number is then not held
-// exactly). "-0.0" gives negative, "0", 0. Linear in the text's length.
+// exactly). "-0.0" gives negative, "0", 0. A hexadecimal floating-point
+// literal is a finite decimal too (m * 2^-k = m * 5^k * 10^-k): its exact
+// digits are returned while its magnitude lies within 2^-40000 .. 2^20000 and
+// its significand has at most 2^16 bits, false beyond. Linear in the text's
+// length.
 bool ExactTypedNumber(std::string_view text, TypedDecimal& out);
 
 // The exact decimal value of a finite pattern, every digit, no rounding:

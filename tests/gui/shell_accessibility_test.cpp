@@ -79,7 +79,7 @@ TEST_F(AppTest, TheMainWindowReadsAsItLooks) {
     EXPECT_EQ(radios, (std::set<std::string>{"IDC_LANG_RO", "IDC_LANG_EN", "IDC_FORMAT_32", "IDC_FORMAT_64",
                                              "IDC_FORMAT_128", "IDC_FORMAT_16", "IDC_FORMAT_BF16", "IDC_FORMAT_ALT",
                                              "IDC_ALL_FIELDS", "IDC_CURRENT_FIELD"}));
-    EXPECT_EQ(checkBoxes, std::set<std::string>{"IDC_BINARY_NEIGHBOURS"});
+    EXPECT_EQ(checkBoxes, (std::set<std::string>{"IDC_BINARY_NEIGHBOURS", "IDC_BIG_ENDIAN"}));
     for (auto [id, description] : kBitFieldDescriptions) {
         EXPECT_TRUE(descriptions.count(description)) << description;
         EXPECT_EQ(Of(Widget(id))->text(QAccessible::Description).toStdString(), description);
@@ -310,8 +310,9 @@ TEST_F(AppTest, EveryActionWorksFromTheKeyboard) {
         "IDC_FORMAT_32",    "IDC_ALL_FIELDS",  "IDC_ZEROS",       "IDC_ONES",        "IDC_INVERT",
         "IDC_HELP_SUMMARY", "IDC_SIGN_32",     "IDC_EXPONENT_32", "IDC_FRACTION_32", "IDC_CURSOR_POS",
         "IDC_FIELD_WIDTH",  "IDC_EXACT_VALUE", "IDC_ERROR_VALUE", "IDC_ERROR_ULP",   "IDC_ERROR_REL",
-        "IDC_HEX",          "IDC_SHORTEST",    "IDC_HEXFLOAT",    "IDC_STEP_DOWN",   "IDC_STEP_UP",
-        "IDC_ABOUT",        "IDC_OPERATIONS",  "IDC_EXIT"};
+        "IDC_HEX",          "IDC_BIG_ENDIAN",  "IDC_BYTES",       "IDC_SHORTEST",    "IDC_HEXFLOAT",
+        "IDC_STEP_DOWN",    "IDC_STEP_UP",     "IDC_COPY_AS",     "IDC_STEPS",       "IDC_ABOUT",
+        "IDC_COMPARE",      "IDC_OPERATIONS",  "IDC_EXIT"};
     EXPECT_EQ(tabOrder(), expected);
 
     // A format by the arrow keys; the list (enabled by a finite datum) by the arrow keys too.

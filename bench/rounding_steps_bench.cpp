@@ -1,0 +1,70 @@
+// Cost of one refresh of the "How it was rounded" lines, the work each
+// keystroke adds while the window is open: binary128 with the texts a user
+// types or pastes (a short decimal, the 11,536-digit exact value of the
+// smallest subnormal, a number of 100,000 digits) and binary128 operations
+// whose exact result is no finite decimal. Goal: at most 2 ms of CPU for the
+// typed texts of the value field (the counter share_of_2ms is the time as a
+// fraction of that budget).
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "numeric/ieee/decimal_reader.h"
+#include "numeric/ieee/stored_value.h"
+#include "numeric/rounding_steps_view.h"
+
+namespace {
+
+const ieee::FormatInfo& Binary128() { return *ieee::FormatFor(ieee::KIND_BINARY128); }
+
+std::string TypedText(int which) {
+    switch (which) {
+    case 0: return "0.1";
+    case 1: return ieee::ExactDecimalText(Binary128(), 1);  // every digit of 2^-16494
+    default: return "1." + std::string(99999, '3');
+    }
+}
+
+void Conversion(benchmark::State& state) {
+    const std::string text = TypedText(static_cast<int>(state.range(0)));
+    ieee::TypedDecimal typed;
+    ieee::ExactTypedNumber(text, typed);
+    ieee::uint128 stored = 0;
+    ieee::ReadFreeForm(Binary128(), text, stored);
+    for (auto _ : state) benchmark::DoNotOptimize(stepsview::ConversionLines(Binary128(), &typed, text, stored, 2));
+    state.SetLabel(std::to_string(text.size()) + " characters typed");
+}
+
+void Operation(benchmark::State& state) {
+    const char* const operands[][2] = {{"1", "3"}, {"2", "0"}, {"0.1", "0.2"}};
+    const ieee::Operation ops[] = {ieee::Operation::Divide, ieee::Operation::SquareRoot, ieee::Operation::Add};
+    const int k = static_cast<int>(state.range(0));
+    opsview::Choices c;
+    c.format = &Binary128();
+    c.operation = ops[k];
+    c.operands = {operands[k][0], operands[k][1], ""};
+    c.lang = 2;
+    for (auto _ : state) benchmark::DoNotOptimize(stepsview::OperationLines(c));
+    state.SetLabel(opsview::OperationName(ops[k], 2));
+}
+
+void Budget(benchmark::State& state) {
+    state.counters["share_of_2ms"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * 2e-3,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void ConversionWithBudget(benchmark::State& state) {
+    Conversion(state);
+    Budget(state);
+}
+void OperationWithBudget(benchmark::State& state) {
+    Operation(state);
+    Budget(state);
+}
+
+}  // namespace
+
+BENCHMARK(ConversionWithBudget)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(OperationWithBudget)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+BENCHMARK_MAIN();
