@@ -124,8 +124,20 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("Reference/binary32/add", Reference<float, uint32_t>, b32);
     benchmark::RegisterBenchmark("Reference/binary64/add", Reference<double, uint64_t>, b64);
 
-    const char* names[] = {"add", "sub", "mul", "div", "sqrt", "fma", "rem", "rint", "cmpq", "cmps", "totalorder",
-                           "convert:binary16", "convert:binary64", "decimal"};
+    const char* names[] = {"add",
+                           "sub",
+                           "mul",
+                           "div",
+                           "sqrt",
+                           "fma",
+                           "rem",
+                           "rint",
+                           "cmpq",
+                           "cmps",
+                           "totalorder",
+                           "convert:binary16",
+                           "convert:binary64",
+                           "decimal"};
     for (const ieee::FormatInfo& f : ieee::AllFormats()) {
         for (const char* name : names) {
             const cli::OperationName op = cli::OperationNamed(name, true);

@@ -48,12 +48,12 @@ std::string ByteText(unsigned char c) {
 Batch::Batch(const BatchSetup& setup, Sink out, Sink err, void* context)
     : setup_(setup),
       // Decimal lines are read by the exact reader alone: no native path.
-      native_(setup.decimal ? ieee::Operation::TotalOrder : setup.op, *setup.format, setup.rounding, setup.tininess, setup.target),
+      native_(setup.decimal ? ieee::Operation::TotalOrder : setup.op, *setup.format, setup.rounding, setup.tininess,
+              setup.target),
       count_(setup.decimal ? 1 : ieee::OperandCount(setup.op)),
       digits_(setup.format->hexDigits()),
-      resultDigits_(setup.target != nullptr && setup.op == ieee::Operation::ConvertFormat
-                        ? setup.target->hexDigits()
-                        : setup.format->hexDigits()),
+      resultDigits_(setup.target != nullptr && setup.op == ieee::Operation::ConvertFormat ? setup.target->hexDigits()
+                                                                                          : setup.format->hexDigits()),
       out_(out),
       err_(err),
       context_(context) {
@@ -278,10 +278,11 @@ int RunBatch(const BatchSetup& setup, int in, int out, int err) {
     }
     batch.Finish();
     if (readFailed || d.failed) {
-        const std::string why = std::string("orvane-cli: ") +
-                                std::string(readFailed ? bilingual::Pick({"eroare la citire: ", "read error: "}, setup.lang)
-                                                       : bilingual::Pick({"eroare la scriere: ", "write error: "}, setup.lang)) +
-                                std::strerror(errno) + "\n";
+        const std::string why =
+            std::string("orvane-cli: ") +
+            std::string(readFailed ? bilingual::Pick({"eroare la citire: ", "read error: "}, setup.lang)
+                                   : bilingual::Pick({"eroare la scriere: ", "write error: "}, setup.lang)) +
+            std::strerror(errno) + "\n";
         bool ignored = false;
         WriteAll(err, why, ignored);
         return 1;

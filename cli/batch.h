@@ -50,7 +50,7 @@ private:
 
     BatchSetup setup_;
     ieee::NativeOperations native_;
-    int count_;  // operands per line
+    int count_;   // operands per line
     int digits_;  // hexadecimal digits of an operand
     int resultDigits_;
     Sink out_, err_;

@@ -18,7 +18,7 @@ struct Options {
     ieee::Tininess tininess = ieee::Tininess::AfterRounding;
     bool json = false;
     bool allDirections = false;
-    int lang = 2;  // 2 English, 1 Romanian
+    int lang = 2;                          // 2 English, 1 Romanian
     std::vector<std::string_view> values;  // the arguments after the options
 };
 

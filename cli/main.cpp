@@ -100,9 +100,12 @@ struct OptionSpec {
     int commands;
 };
 constexpr OptionSpec kOptions[] = {
-    {"format", true, kShow | kOp | kBatch}, {"lang", true, kShow | kOp | kBatch},
-    {"json", false, kShow | kOp},           {"round", true, kOp | kBatch},
-    {"tininess", true, kOp | kBatch},       {"all-directions", false, kOp},
+    {"format", true, kShow | kOp | kBatch},
+    {"lang", true, kShow | kOp | kBatch},
+    {"json", false, kShow | kOp},
+    {"round", true, kOp | kBatch},
+    {"tininess", true, kOp | kBatch},
+    {"all-directions", false, kOp},
     {"op", true, kBatch},
 };
 
@@ -200,7 +203,8 @@ int Run(const std::vector<std::string_view>& args) {
             return Usage(lang, std::string(p.commandName) + pick({" nu primeste ", " takes no "}) + option);
         if (g.spec->name == "format") {
             o.format = cli::FormatNamed(g.value);
-            if (o.format == nullptr) return Usage(lang, pick({"format necunoscut ", "unknown format "}) + Quoted(g.value));
+            if (o.format == nullptr)
+                return Usage(lang, pick({"format necunoscut ", "unknown format "}) + Quoted(g.value));
         } else if (g.spec->name == "round") {
             if (!cli::RoundingNamed(g.value, o.rounding))
                 return Usage(lang, pick({"directie de rotunjire necunoscuta ", "unknown rounding direction "}) +
@@ -222,14 +226,14 @@ int Run(const std::vector<std::string_view>& args) {
 
     auto unknownOperation = [&](std::string_view name) {
         const cli::OperationName named = cli::OperationNamed(name, p.command == kBatch);
-        if (named.badTarget)
-            return pick({"format necunoscut in ", "unknown format in "}) + Quoted(name);
+        if (named.badTarget) return pick({"format necunoscut in ", "unknown format in "}) + Quoted(name);
         return pick({"operatie necunoscuta ", "unknown operation "}) + Quoted(name);
     };
 
     switch (p.command) {
     case kShow:
-        if (o.values.empty()) return Usage(lang, pick({"show cere cel putin o valoare", "show needs at least one value"}));
+        if (o.values.empty())
+            return Usage(lang, pick({"show cere cel putin o valoare", "show needs at least one value"}));
         return cli::Show(o);
     case kOp: {
         if (o.values.empty()) return Usage(lang, pick({"op cere o operatie", "op needs an operation"}));
@@ -244,7 +248,10 @@ int Run(const std::vector<std::string_view>& args) {
         return cli::Op(o, named.op, named.target);
     }
     case kBatch: {
-        if (!o.values.empty()) return Usage(lang, pick({"batch citeste operanzii din intrarea standard, nu ", "batch reads its operands from standard input, not "}) + Quoted(o.values.front()));
+        if (!o.values.empty())
+            return Usage(lang, pick({"batch citeste operanzii din intrarea standard, nu ",
+                                     "batch reads its operands from standard input, not "}) +
+                                   Quoted(o.values.front()));
         if (p.opName.empty()) return Usage(lang, pick({"batch cere --op", "batch needs --op"}));
         const cli::OperationName named = cli::OperationNamed(p.opName, true);
         if (!named.ok) return Usage(lang, unknownOperation(p.opName));

@@ -48,7 +48,7 @@ std::string Json(const Options& o, const opsview::View& v, ieee::Operation op, c
     const ieee::Result& r = v.result;
     std::string out = "{\"operation\": ";
     out += report::JsonString(op == ieee::Operation::ConvertFormat ? std::string("convert:") + target->name
-                                                                     : std::string(ShortName(op)));
+                                                                   : std::string(ShortName(op)));
     out += ", \"format\": " + report::JsonString(o.format->name);
     out += ", \"rounding\": " + report::JsonString(opsview::RoundingName(o.rounding, 2));
     out += ", \"tininess\": ";
@@ -86,7 +86,8 @@ std::string Json(const Options& o, const opsview::View& v, ieee::Operation op, c
             out += "{\"rounding\": " + report::JsonString(v.rows[k].direction);
             out += ", \"hex\": " + OrNull(v.rows[k].hex);
             out += ", \"value\": " + (rows[k].hasPattern ? OrNull(v.rows[k].scientific) : std::string("null"));
-            out += ", \"outcome\": " + (rows[k].hasPattern ? std::string("null") : report::JsonString(ShortName(rows[k].outcome)));
+            out += ", \"outcome\": " +
+                   (rows[k].hasPattern ? std::string("null") : report::JsonString(ShortName(rows[k].outcome)));
             out += ", \"flags\": " + FlagsJson(rows[k].flags) + "}";
         }
         out += ']';
@@ -149,9 +150,9 @@ int Op(const Options& o, ieee::Operation op, const ieee::FormatInfo* target) {
     }
     const ieee::Result& r = v.result;
     Line(out, pick({"operatie", "operation"}), opsview::OperationName(op, lang));
-    Line(out, pick({"format", "format"}), target != nullptr && op == ieee::Operation::ConvertFormat
-                                               ? std::string(o.format->name) + " -> " + target->name
-                                               : std::string(o.format->name));
+    Line(out, pick({"format", "format"}),
+         target != nullptr && op == ieee::Operation::ConvertFormat ? std::string(o.format->name) + " -> " + target->name
+                                                                   : std::string(o.format->name));
     Line(out, pick({"rotunjire", "rounding"}), opsview::RoundingName(o.rounding, lang));
     Line(out, pick({"detectarea subdepasirii", "tininess"}),
          o.tininess == ieee::Tininess::AfterRounding ? pick({"dupa rotunjire", "after rounding"})

@@ -47,8 +47,8 @@ std::string Text(const report::DatumReport& r, std::string_view input, int lang)
     Line(out, pick({"cel mai scurt text", "shortest text"}), r.shortest);
     Line(out, pick({"text hex-float", "hex-float text"}), r.hexFloat);
     if (r.nan) {
-        std::string details(pick(r.quiet ? bilingual::Text{"linistit", "quiet"}
-                                         : bilingual::Text{"semnalizator", "signalling"}));
+        std::string details(
+            pick(r.quiet ? bilingual::Text{"linistit", "quiet"} : bilingual::Text{"semnalizator", "signalling"}));
         details += pick({", sarcina utila 0x", ", payload 0x"});
         details += report::HexNumber(r.payload);
         Line(out, pick({"detalii NaN", "NaN details"}), details);
@@ -73,8 +73,8 @@ int Show(const Options& options) {
             status = 1;
             continue;
         }
-        const report::DatumReport r = report::Report(f, read.bits, read.typedNumber ? &read.typed : nullptr,
-                                                     options.lang);
+        const report::DatumReport r =
+            report::Report(f, read.bits, read.typedNumber ? &read.typed : nullptr, options.lang);
         if (options.json) {
             Write(report::JsonOf(r, value) + '\n');
         } else {

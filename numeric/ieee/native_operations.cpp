@@ -42,11 +42,10 @@ Flags FlagsOf(int raised) {
 
 template <class T, class R, Operation op>
 bool Native(const uint128* operands, uint128& bits, Flags& flags) {
-    constexpr int count = op == Operation::FusedMultiplyAdd                                  ? 3
-                          : op == Operation::SquareRoot || op == Operation::RoundToIntegral ||
-                                  op == Operation::ConvertFormat
-                              ? 1
-                              : 2;
+    constexpr int count =
+        op == Operation::FusedMultiplyAdd                                                                   ? 3
+        : op == Operation::SquareRoot || op == Operation::RoundToIntegral || op == Operation::ConvertFormat ? 1
+                                                                                                            : 2;
     T a = ValueOf<T>(operands[0]);
     T b = count > 1 ? ValueOf<T>(operands[1]) : T(0);
     T c = count > 2 ? ValueOf<T>(operands[2]) : T(0);

@@ -29,8 +29,15 @@ uint128 RandomOperand(const ieee::FormatInfo& f, std::mt19937_64& rng) {
     switch (rng() % 4) {
     case 0: return random;
     case 1: {
-        const uint128 edges[] = {0, 1, f.fractionMask(), f.fractionMask() + 1, f.infinity() - 1, f.infinity(),
-                                 f.infinity() | 1, f.infinity() | f.quietBit(), uint128(f.bias) << f.fractionBits};
+        const uint128 edges[] = {0,
+                                 1,
+                                 f.fractionMask(),
+                                 f.fractionMask() + 1,
+                                 f.infinity() - 1,
+                                 f.infinity(),
+                                 f.infinity() | 1,
+                                 f.infinity() | f.quietBit(),
+                                 uint128(f.bias) << f.fractionBits};
         return sign | edges[rng() % std::size(edges)];
     }
     default: {
@@ -80,9 +87,15 @@ TEST(BatchSweep, EveryLineIsWhatComputeGives) {
                 const ieee::FormatInfo* target = &ieee::AllFormats()[rng() % ieee::AllFormats().size()];
                 std::string opName(cli::ShortName(op));
                 if (op == ieee::Operation::ConvertFormat) opName += std::string(":") + target->name;
-                const std::vector<std::string> args = {
-                    "batch",   "--format", f.name, "--op", opName, "--round", std::string(cli::ShortName(rounding)),
-                    "--tininess", tininess == ieee::Tininess::AfterRounding ? "after" : "before"};
+                const std::vector<std::string> args = {"batch",
+                                                       "--format",
+                                                       f.name,
+                                                       "--op",
+                                                       opName,
+                                                       "--round",
+                                                       std::string(cli::ShortName(rounding)),
+                                                       "--tininess",
+                                                       tininess == ieee::Tininess::AfterRounding ? "after" : "before"};
                 std::string input;
                 std::vector<std::string> expected;
                 for (int line = 0; line < kLines; ++line) {
@@ -93,8 +106,8 @@ TEST(BatchSweep, EveryLineIsWhatComputeGives) {
                     }
                     input += '\n';
                     expected.push_back(Expected(ieee::Compute(
-                        op, f, std::span<const uint128>(in, static_cast<std::size_t>(ieee::OperandCount(op))),
-                        rounding, tininess, target)));
+                        op, f, std::span<const uint128>(in, static_cast<std::size_t>(ieee::OperandCount(op))), rounding,
+                        tininess, target)));
                 }
                 SCOPED_TRACE(std::string(f.name) + " " + opName + " " + args[6] + " " + args[8]);
                 const cli_test::Ran ran = cli_test::Run(args, input);

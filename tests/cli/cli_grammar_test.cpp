@@ -13,8 +13,8 @@ struct Row {
     std::vector<std::string> args;
     std::string input;
     int status;
-    std::vector<std::string> out;  // each must appear in the output
-    std::string err;               // must appear on stderr ("" : stderr empty)
+    std::vector<std::string> out;   // each must appear in the output
+    std::string err;                // must appear on stderr ("" : stderr empty)
     std::string exactOut = "\x01";  // when set, the whole output
 };
 
