@@ -1,5 +1,5 @@
 // show: the report of each value, as labelled lines or as JSON.
-#include <cstdio>
+#include <algorithm>
 
 #include "cli/commands.h"
 #include "numeric/datum_report.h"
@@ -23,7 +23,12 @@ void Line(std::string& out, std::string_view label, std::string_view text) {
 
 std::string Text(const report::DatumReport& r, std::string_view input, int lang) {
     auto pick = [lang](bilingual::Text t) { return bilingual::Pick(t, lang); };
-    std::string out(input);
+    // The value as typed, unless a control byte in it could upset the terminal.
+    const bool plain = std::all_of(input.begin(), input.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u >= 0x20 && u != 0x7F;
+    });
+    std::string out = plain ? std::string(input) : report::JsonString(input);
     out += " (";
     out += r.format->name;
     out += ")\n";
