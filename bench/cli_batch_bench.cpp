@@ -5,6 +5,7 @@
 // Then lines per second for every format and operation (goal at least
 // 200,000 a second on one core). Output goes to a sink that only counts it.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cfenv>
 #include <cstdio>
@@ -105,12 +106,15 @@ void Reference(benchmark::State& state, const std::string& input) {
 // Lines per second of every benchmark, by name, for the closing ratios.
 class Recorder : public benchmark::ConsoleReporter {
 public:
+    explicit Recorder(OutputOptions options) : ConsoleReporter(options) {}
     std::map<std::string, double> perSecond;
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
             const auto it = run.counters.find("items_per_second");
-            if (it != run.counters.end()) perSecond[run.benchmark_name()] = it->second.value;
+            // The name without the "/min_time:..." the library appends.
+            const std::string name = run.benchmark_name();
+            if (it != run.counters.end()) perSecond[name.substr(0, name.find("/min_time"))] = it->second.value;
         }
     }
 };
@@ -151,7 +155,8 @@ int main(int argc, char** argv) {
                 ->MinTime(0.2);
         }
     }
-    Recorder recorder;
+    Recorder recorder(isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_Defaults
+                                            : benchmark::ConsoleReporter::OO_Tabular);
     benchmark::RunSpecifiedBenchmarks(&recorder);
 
     double slowest = 0;
