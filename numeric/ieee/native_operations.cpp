@@ -16,10 +16,20 @@ namespace {
 
 // x86 SSE arithmetic: one rounding per operation, tininess detected after
 // rounding, underflow raised only for an inexact tiny result.
+// The fused multiply-add is the processor's own instruction, where it has
+// one (rounded once, flags its own), never a library's emulation.
 #if defined(__SSE2_MATH__) && (defined(__x86_64__) || defined(__i386__))
 constexpr bool kHardware = true;
+__attribute__((target("fma"))) float FusedHardware(float a, float b, float c) { return __builtin_fmaf(a, b, c); }
+__attribute__((target("fma"))) double FusedHardware(double a, double b, double c) { return __builtin_fma(a, b, c); }
+bool HasFusedHardware() { return __builtin_cpu_supports("fma"); }
 #else
 constexpr bool kHardware = false;
+template <class T>
+T FusedHardware(T a, T, T) {
+    return a;
+}
+bool HasFusedHardware() { return false; }
 #endif
 
 template <class T>
@@ -59,7 +69,7 @@ bool Native(const uint128* operands, uint128& bits, Flags& flags) {
     else if constexpr (op == Operation::Multiply) r = a * b;
     else if constexpr (op == Operation::Divide) r = a / b;
     else if constexpr (op == Operation::SquareRoot) r = std::sqrt(a);
-    else if constexpr (op == Operation::FusedMultiplyAdd) r = std::fma(a, b, c);
+    else if constexpr (op == Operation::FusedMultiplyAdd) r = FusedHardware(a, b, c);
     else if constexpr (op == Operation::RoundToIntegral) r = std::nearbyint(a);
     else r = static_cast<R>(a);  // ConvertFormat
     asm volatile("" : "+x"(r));
@@ -79,7 +89,7 @@ bool (*PickFor(Operation op, const FormatInfo* target))(const uint128*, uint128&
     case Operation::Multiply: return Native<T, T, Operation::Multiply>;
     case Operation::Divide: return Native<T, T, Operation::Divide>;
     case Operation::SquareRoot: return Native<T, T, Operation::SquareRoot>;
-    case Operation::FusedMultiplyAdd: return Native<T, T, Operation::FusedMultiplyAdd>;
+    case Operation::FusedMultiplyAdd: return HasFusedHardware() ? Native<T, T, Operation::FusedMultiplyAdd> : nullptr;
     case Operation::RoundToIntegral: return Native<T, T, Operation::RoundToIntegral>;
     case Operation::ConvertFormat:
         if (target == nullptr) return nullptr;
