@@ -3,6 +3,7 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <memory>
 
 #include "app/compare_link.h"
@@ -19,11 +20,13 @@
 #include "dialog/platform.h"
 #include "dialog/steps_window.h"
 #include "numeric/classify.h"
+#include "numeric/datum_report.h"
 #include "numeric/decode.h"
 #include "numeric/param_list.h"
 #include "numeric/represent.h"
 #include "numeric/stored_display.h"
 #include "save/summary_file.h"
+#include "text/bilingual.h"
 #include "text/captions.h"
 #include "text/help_dialogs.h"
 
@@ -31,6 +34,21 @@ namespace {
 
 bool StartupFailed() {
     platform::MessageBoxA(nullptr, "Error initializing application Orvane", "Error", platform::MB_OK);
+    return false;
+}
+
+std::vector<std::string>& StartArguments() {
+    static std::vector<std::string> args;
+    return args;
+}
+
+// A refused start argument: the message on stderr, in the start language.
+bool BadArgument(const bilingual::Text& why, std::string_view argument) {
+    std::string line = "orvane: ";
+    line += bilingual::Pick(why, COMUN::LANG);
+    if (!argument.empty()) line += " '" + std::string(argument) + "'";
+    line += bilingual::Pick({"; pornire normala\n", "; normal start\n"}, COMUN::LANG);
+    std::fputs(line.c_str(), stderr);
     return false;
 }
 
@@ -169,6 +187,7 @@ int WinMain(void* instance, void*, const char*, int showMode) {
     }
     QApplication::setQuitOnLastWindowClosed(false);
     if (!ORVANE_STARTUP(showMode)) return 0;
+    if (!StartArguments().empty()) APPLY_START_ARGUMENTS(StartArguments());
     const int code = platform::RunMessageLoop();
     ORVANE_SHUTDOWN();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -183,4 +202,56 @@ void ORVANESUB(DIALOG& dlg, int, int event) {
         DIALOG_SET_BUTTON_IMAGE(dlg, IDC_HELP_INFO, COMUN::H_ICON_INFO);
         DIALOG_SET_BUTTON_IMAGE(dlg, IDC_HELP_SUMMARY, COMUN::H_ICON_SUMMARY);
     }
+}
+
+void SET_START_ARGUMENTS(std::vector<std::string> args) { StartArguments() = std::move(args); }
+
+bool APPLY_START_ARGUMENTS(const std::vector<std::string>& args) {
+    DIALOG& main = ORVANEGLOBALS::DLG_MAIN;
+    const FormatRow* row = RowOfKind(COMUN::FORMAT_KIND);
+    const std::string* value = nullptr;
+    bool optionsEnded = false;
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        if (!optionsEnded && a == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && (a == "--format" || a.rfind("--format=", 0) == 0)) {
+            if (a == "--format" && k + 1 == args.size())
+                return BadArgument({"--format cere un format", "--format needs a format"}, "");
+            const std::string name = a == "--format" ? args[++k] : a.substr(9);
+            const ieee::FormatInfo* f = ieee::FormatByName(name);
+            row = f != nullptr ? RowOfKind(f->kind) : nullptr;
+            if (row == nullptr) return BadArgument({"format necunoscut", "unknown format"}, name);
+        } else if (!optionsEnded && a.size() > 1 && a[0] == '-' && a[1] == '-') {
+            return BadArgument({"optiune necunoscuta", "unknown option"}, a);
+        } else if (value != nullptr) {
+            return BadArgument({"o singura valoare, nu si", "one value only, not also"}, a);
+        } else {
+            value = &a;
+        }
+    }
+    if (row == nullptr) return false;
+    report::ValueRead read;
+    if (value != nullptr) {
+        read = report::ReadValue(*row->info, *value);
+        if (!read.ok) return BadArgument({read.whyRo, read.whyEn}, *value);
+    }
+    // Everything is valid: the format is clicked and the value entered.
+    if (row->kind != COMUN::FORMAT_KIND || value != nullptr) {
+        for (const FormatRow& other : FormatRows()) DIALOG_SET_LOGICAL(main, other.radio, other.radio == row->radio);
+        SUB_REPRESENT(main, row->radio, EVENT_CLICKED);
+    }
+    if (value == nullptr) return true;
+    if (read.hexForm) {
+        DIALOG_SET_TEXT(main, IDC_HEX, ieee::HexWord(*row->info, read.bits));
+        HEX_EDITED(main, IDC_HEX, EVENT_CHANGE);
+    } else {
+        DIALOG_SET_TEXT(main, IDC_VALUE, *value);
+        SUB_REPRESENT(main, IDC_VALUE, EVENT_CHANGE);
+        if (READ_VALUE_FIELD(main, IDC_VALUE, EVENT_CHANGE)) {
+            GETEDITSANDRETRIEVEREAL(main, IDC_VALUE, EVENT_CHANGE);
+            SHOW_STORED_VALUE(main);
+        }
+    }
+    return true;
 }

@@ -49,9 +49,8 @@ void Operation(benchmark::State& state) {
 }
 
 void Budget(benchmark::State& state) {
-    state.counters["share_of_2ms"] =
-        benchmark::Counter(static_cast<double>(state.iterations()) * 2e-3,
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["share_of_2ms"] = benchmark::Counter(static_cast<double>(state.iterations()) * 2e-3,
+                                                        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void ConversionWithBudget(benchmark::State& state) {

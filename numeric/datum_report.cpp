@@ -42,13 +42,12 @@ bool HexPrefixed(std::string_view text) {
 std::string SpecialValueText(const ieee::FormatInfo& f, ieee::uint128 bits, int lang) {
     const bool negative = ieee::IsNegative(f, bits);
     if (ieee::ClassOf(f, bits).kind == ieee::PatternClass::Infinity)
-        return bilingual::PickString(negative ? bilingual::Text{"-Infinit", "-Infinity"}
-                                              : bilingual::Text{"+Infinit", "+Infinity"},
-                                     lang);
+        return bilingual::PickString(
+            negative ? bilingual::Text{"-Infinit", "-Infinity"} : bilingual::Text{"+Infinit", "+Infinity"}, lang);
     const ieee::NaNDetails nan = ieee::NaNDetailsOf(f, bits);
-    std::string text = bilingual::PickString(
-        nan.quiet ? bilingual::Text{"NaN linistit", "Quiet NaN"} : bilingual::Text{"NaN semnalizator", "Signalling NaN"},
-        lang);
+    std::string text = bilingual::PickString(nan.quiet ? bilingual::Text{"NaN linistit", "Quiet NaN"}
+                                                       : bilingual::Text{"NaN semnalizator", "Signalling NaN"},
+                                             lang);
     text += bilingual::Pick({", semn ", ", sign "}, lang);
     text += negative ? "-" : "+";
     text += bilingual::Pick({", sarcina utila 0x", ", payload 0x"}, lang);
@@ -99,6 +98,7 @@ ValueRead ReadValue(const ieee::FormatInfo& f, std::string_view text) {
         return out;
     }
     if (HexPrefixed(text)) {
+        out.hexForm = true;
         const ieee::OperandValue read = ieee::ReadOperand(text, f, ieee::Rounding::TiesToEven);
         if (read.status != ieee::OperandStatus::Value) {
             out.whyRo = "cuvant hexazecimal sau literal hexazecimal invalid";

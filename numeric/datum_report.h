@@ -24,9 +24,10 @@ namespace report {
 struct ValueRead {
     bool ok = false;
     ieee::uint128 bits = 0;
-    bool typedNumber = false;   // a finite decimal number: `typed` holds it exactly
-    ieee::TypedDecimal typed;   // the number behind the conversion error
-    std::string_view whyRo;     // why the text was refused (Romanian, English)
+    bool hexForm = false;      // a word or literal with 0x, which the value field does not take
+    bool typedNumber = false;  // a finite decimal number: `typed` holds it exactly
+    ieee::TypedDecimal typed;  // the number behind the conversion error
+    std::string_view whyRo;    // why the text was refused (Romanian, English)
     std::string_view whyEn;
 };
 ValueRead ReadValue(const ieee::FormatInfo& f, std::string_view text);
@@ -40,17 +41,17 @@ struct DatumReport {
     std::string value;                          // the value field after decoding: "+1.0000000E-01"
     bool finite = false;                        // the parameter list holds entries only for a finite datum
     // The parameter list (empty texts for an infinity or a NaN).
-    int exponent = 0;             // representation exponent E
-    std::string exponentMark;     // "E", "Emin" or "Emax", as the caption marks it
-    std::string exponentCaption;  // "Representation Exponent (E)"
-    std::string significand;      // "1.6000000E+00"
-    std::string ulp;              // "7.4505806E-09"
+    int exponent = 0;                      // representation exponent E
+    std::string exponentMark;              // "E", "Emin" or "Emax", as the caption marks it
+    std::string exponentCaption;           // "Representation Exponent (E)"
+    std::string significand;               // "1.6000000E+00"
+    std::string ulp;                       // "7.4505806E-09"
     std::string nextUp, nextDown;          // X+ and X- in the scientific form, unsigned
     std::string nextUpBits, nextDownBits;  // as the window shows them in bits: "0_01111011_100..."
     std::string nextUpHex, nextDownHex;    // their hexadecimal words
     std::string epsilon;                   // "Epsilon = ULP(1.0)."
     // The stored value group.
-    std::string exact;  // every digit of a finite value; what the window says of an infinity or a NaN
+    std::string exact;      // every digit of a finite value; what the window says of an infinity or a NaN
     bool hasError = false;  // a typed number was given and the value is finite
     std::string error, errorUlps, errorRelative;  // typed - stored: exact, in ULP ("-0.2 ULP"), relative
     std::string shortest;                         // "0.1"

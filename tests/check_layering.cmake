@@ -1,7 +1,7 @@
 # Fails when a source outside dialog/ and app/ includes a Qt header, or when
 # the pure numeric library includes the dialog layer.
 set(bad "")
-foreach(dir numeric editing text save resources)
+foreach(dir numeric editing text save resources cli)
   file(GLOB_RECURSE files ${ROOT}/${dir}/*.cpp ${ROOT}/${dir}/*.h)
   foreach(f ${files})
     file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q|qt)")

@@ -51,6 +51,13 @@ gzip -t "$man_page" || fail "manual page missing or not gzip"
 warnings="$(gzip -dc "$man_page" | groff -man -ww -z -Tutf8 2>&1)"
 [ -z "$warnings" ] || fail "manual page: $warnings"
 
+# The command-line program: installed, its manual page valid, no toolkit behind it.
+[ -x "$root/usr/bin/orvane-cli" ] || fail "orvane-cli is not installed in bin/"
+gzip -t "$share/man/man1/orvane-cli.1.gz" || fail "orvane-cli manual page missing or not gzip"
+warnings="$(gzip -dc "$share/man/man1/orvane-cli.1.gz" | groff -man -ww -z -Tutf8 2>&1)"
+[ -z "$warnings" ] || fail "orvane-cli manual page: $warnings"
+if ldd "$root/usr/bin/orvane-cli" | grep -qi 'libQt'; then fail "orvane-cli links the toolkit"; fi
+
 # Debian package: built from the same install rules, with library dependencies.
 cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$scratch/pkg" >"$scratch/cpack.log" 2>&1 ||
   { cat "$scratch/cpack.log" >&2; fail "cpack"; }

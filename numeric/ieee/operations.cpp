@@ -669,6 +669,13 @@ Result Compute(Operation op, const FormatInfo& f, std::span<const uint128> opera
     return Finish(x, rounding, tininess, true);
 }
 
+Result ComputeWithoutTexts(Operation op, const FormatInfo& f, std::span<const uint128> operands, Rounding rounding,
+                           Tininess tininess, const FormatInfo* target) {
+    Exact x;
+    Evaluate(x, op, f, operands, rounding, target);
+    return Finish(x, rounding, tininess, false);
+}
+
 namespace {
 
 // The five rows from an exact result already worked out (roundToIntegral's

@@ -74,6 +74,11 @@ struct Result {
 Result Compute(Operation op, const FormatInfo& f, std::span<const uint128> operands, Rounding rounding,
                Tininess tininess, const FormatInfo* target = nullptr);
 
+// The same without the decimal texts (format, pattern, flags and outcome
+// only), for long runs of operations whose texts nobody reads.
+Result ComputeWithoutTexts(Operation op, const FormatInfo& f, std::span<const uint128> operands, Rounding rounding,
+                           Tininess tininess, const FormatInfo* target = nullptr);
+
 // The same in the five directions, in the order of kAllRoundings: the rows of
 // a table, each with its format, pattern, flags and outcome; their texts are
 // left empty (Compute gives them for the chosen direction). The exact result
