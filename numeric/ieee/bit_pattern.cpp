@@ -19,11 +19,15 @@ constexpr std::array<std::array<char, 8>, 256> kByteTexts = [] {
     return table;
 }();
 
+// A width that is no multiple of eight (6-bit, 80-bit and custom formats)
+// starts with its leftover high bits one at a time.
 template <typename U>
 std::string BitsToText(U bits, int width) {
     std::string out(static_cast<size_t>(width), '0');
     char* p = out.data();
-    for (int shift = width - 8; shift >= 0; shift -= 8, p += 8)
+    const int leftover = width % 8;
+    for (int k = width - 1; k >= width - leftover; --k) *p++ = static_cast<char>('0' + ((bits >> k) & 1));
+    for (int shift = width - leftover - 8; shift >= 0; shift -= 8, p += 8)
         std::memcpy(p, kByteTexts[static_cast<unsigned>(bits >> shift) & 0xFFu].data(), 8);
     return out;
 }

@@ -111,7 +111,9 @@ std::string ShortestText(const FormatInfo& f, uint128 bits);
 std::string HexFloatText(const FormatInfo& f, uint128 bits);
 
 // NaN details: the quiet bit (first fraction bit) and the payload (the
-// fraction without it). A pattern that is no NaN gives false and 0.
+// fraction without it; below an explicit leading bit). A format whose one
+// NaN is the all-ones magnitude gives quiet and 0. A pattern that is no NaN
+// gives false and 0.
 struct NaNDetails {
     bool quiet = false;
     uint128 payload = 0;
