@@ -19,11 +19,15 @@ constexpr std::array<std::array<char, 8>, 256> kByteTexts = [] {
     return table;
 }();
 
+// A width that is no multiple of eight (6-bit, 80-bit and custom formats)
+// starts with its leftover high bits one at a time.
 template <typename U>
 std::string BitsToText(U bits, int width) {
     std::string out(static_cast<size_t>(width), '0');
     char* p = out.data();
-    for (int shift = width - 8; shift >= 0; shift -= 8, p += 8)
+    const int leftover = width % 8;
+    for (int k = width - 1; k >= width - leftover; --k) *p++ = static_cast<char>('0' + ((bits >> k) & 1));
+    for (int shift = width - leftover - 8; shift >= 0; shift -= 8, p += 8)
         std::memcpy(p, kByteTexts[static_cast<unsigned>(bits >> shift) & 0xFFu].data(), 8);
     return out;
 }
@@ -77,20 +81,26 @@ double Binary64FromDigits(std::string_view digits) { return DoubleFromBits(Digit
 
 __float128 Binary128FromDigits(std::string_view digits) { return QuadFromBits(DigitsValue<uint128>(digits)); }
 
-// Every binary16 and bfloat16 value is a float (bfloat16 is the upper half of one).
-float SixteenBitValue(const FormatInfo& f, uint128 bits) {
-    const uint32_t b = static_cast<uint32_t>(bits & f.patternMask());
-    if (f.kind == KIND_BFLOAT16) return FloatFromBits(b << 16);
-    if (f.kind != KIND_BINARY16) return 0.0f;
-    const int stored = StoredExponent(f, b);
-    const uint32_t fraction = static_cast<uint32_t>(Fraction(f, b));
-    float magnitude;
-    if (stored == f.maxStored())
-        magnitude = fraction == 0 ? FloatFromBits(0x7F800000u) : FloatFromBits(0x7FC00000u | fraction);
-    else if (stored == 0) magnitude = std::ldexp(static_cast<float>(fraction), f.emin - f.fractionBits);
-    else
-        magnitude = std::ldexp(static_cast<float>(fraction | (1u << f.fractionBits)), stored - f.bias - f.fractionBits);
-    return IsNegative(f, b) ? -magnitude : magnitude;
+bool FloatHoldsFormat(const FormatInfo& f) {
+    return f.precision <= 24 && f.emax <= 127 && f.emin - f.fractionBits >= -149;
+}
+
+// The fields give significand * 2^exponent with a significand below 2^24,
+// which ldexp scales exactly into binary32's range.
+float FloatValue(const FormatInfo& f, uint128 bits) {
+    const bool negative = IsNegative(f, bits);
+    const uint32_t sign = negative ? 0x80000000u : 0u;
+    if (!FloatHoldsFormat(f) || IsNaNPattern(f, bits))
+        return FloatFromBits(
+            sign | 0x7FC00000u |
+            (FloatHoldsFormat(f) ? static_cast<uint32_t>(Fraction(f, bits)) << (23 - f.fractionBits) : 0));
+    if (IsInfinityPattern(f, bits)) return FloatFromBits(sign | 0x7F800000u);
+    const uint32_t significand =
+        static_cast<uint32_t>(Fraction(f, bits) | (LeadingBit(f, bits) ? uint128(1) << f.fractionBits : 0));
+    const int stored = StoredExponent(f, bits);
+    const float magnitude =
+        std::ldexp(static_cast<float>(significand), (stored > 1 ? stored : 1) - f.bias - f.fractionBits);
+    return negative ? -magnitude : magnitude;
 }
 
 }  // namespace ieee

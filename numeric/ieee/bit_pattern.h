@@ -38,8 +38,12 @@ float FloatFromBits(uint32_t bits);
 double DoubleFromBits(uint64_t bits);
 __float128 QuadFromBits(uint128 bits);
 
-// The value of a binary16 or bfloat16 pattern, exactly, as a binary32 value
-// (infinities and NaNs included; a NaN keeps its sign). Other formats: 0.
-float SixteenBitValue(const FormatInfo& f, uint128 bits);
+// The value of a pattern, exactly, as a binary32 value, for a format whose
+// every value binary32 holds (FloatHoldsFormat: binary16, bfloat16, the 8-,
+// 6- and 4-bit formats, narrow custom widths); infinities and NaNs included
+// (a NaN keeps its sign and is quiet). Any other format gives a quiet NaN,
+// never a rounded number.
+bool FloatHoldsFormat(const FormatInfo& f);
+float FloatValue(const FormatInfo& f, uint128 bits);
 
 }  // namespace ieee

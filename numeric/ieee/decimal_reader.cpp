@@ -6,9 +6,9 @@
 // it stands; otherwise, and always for strtoflt128, it is first normalised
 // into "<significant digits>e<exponent>" (no point, so the C locale's decimal
 // point never matters, and no exponent beyond what the formats can reach).
-// binary16 and bfloat16 have no converter of their own: MPFR reads the
-// normalised form at their precision, under their exponent range, and rounds
-// subnormals once, at their own position.
+// Every other format has no converter of its own: MPFR reads the normalised
+// form at its precision, under its exponent range, and rounds subnormals
+// once, at their own position.
 #include "numeric/ieee/decimal_reader.h"
 
 #include <array>
@@ -391,15 +391,17 @@ private:
     mpfr_exp_t oldMin_, oldMax_;
 };
 
-// A finite magnitude of a 16-bit format, correctly rounded by MPFR.
-ReadStatus ConvertSixteen(const FormatInfo& f, const Scan& s, uint128& magnitude) {
+// A finite magnitude of any format, correctly rounded by MPFR at the
+// format's precision and exponent range, straight from the digits. The
+// result is refused when it rounds beyond the largest finite value (which
+// for a format whose top patterns are no numbers lies below MPFR's limit).
+ReadStatus ConvertGeneric(const FormatInfo& f, const Scan& s, uint128& magnitude) {
     const Significance g = Locate(s);
     ReadStatus status;
     if (DecidedWithoutConverter(g, magnitude, status)) return status;
     const Normalised text(s, g);
     long exponent = 0;
-    mpz_t significand;
-    mpz_init(significand);
+    detail::Mpz significand;
     bool infinite = false;
     {
         const MpfrRange range(f);
@@ -411,15 +413,16 @@ ReadStatus ConvertSixteen(const FormatInfo& f, const Scan& s, uint128& magnitude
         mpfr_subnormalize(x, inexact, MPFR_RNDN);
         infinite = mpfr_inf_p(x) != 0;
         // x = significand * 2^exponent exactly, the significand below 2^precision.
-        if (!infinite && !mpfr_zero_p(x)) exponent = mpfr_get_z_2exp(significand, x);
+        if (!infinite && !mpfr_zero_p(x)) exponent = mpfr_get_z_2exp(significand.get(), x);
         mpfr_clear(x);
     }
-    if (infinite) {
-        mpz_clear(significand);
-        return ReadStatus::Invalid;  // rounds beyond the largest finite value
+    if (infinite) return ReadStatus::Invalid;  // rounds beyond the largest finite value
+    uint128 m = 0;
+    if (mpz_sgn(significand.get()) != 0) {
+        uint64_t words[2] = {0, 0};
+        mpz_export(words, nullptr, -1, sizeof(uint64_t), 0, 0, significand.get());  // fits: below 2^113
+        m = (uint128(words[1]) << 64) | words[0];
     }
-    uint128 m = mpz_get_ui(significand);  // fits: below 2^precision <= 2^11
-    mpz_clear(significand);
     if (m == 0) {
         magnitude = 0;
         return ReadStatus::Value;
@@ -431,11 +434,10 @@ ReadStatus ConvertSixteen(const FormatInfo& f, const Scan& s, uint128& magnitude
         --exponent;
     }
     const long stored = exponent + f.fractionBits + f.bias;
-    if (stored >= 1) {
-        magnitude = (static_cast<uint128>(stored) << f.fractionBits) | (m & f.fractionMask());
-    } else {
-        magnitude = m >> (1 - stored);  // exact: subnormalize rounded to this position
-    }
+    const uint128 index = stored >= 1 ? (static_cast<uint128>(stored) << f.fractionBits) | (m & f.fractionMask())
+                                      : m >> (1 - stored);  // exact: subnormalize rounded to this position
+    if (index > MagnitudeIndex(f, f.largestFinite())) return ReadStatus::Invalid;
+    magnitude = MagnitudeFromIndex(f, index);
     return ReadStatus::Value;
 }
 
@@ -486,6 +488,9 @@ bool HexDecimal(const HexFloatLiteral& literal, TypedDecimal& out) {
 
 }  // namespace
 
+// binary32, binary64 and binary128 have native converters (the speed path,
+// checked against the generic one by the tests); every format has the
+// generic path.
 ReadStatus ReadFreeForm(const FormatInfo& f, std::string_view text, uint128& bits) {
     HexFloatLiteral literal;
     ReadStatus hexStatus;
@@ -518,18 +523,27 @@ ReadStatus ReadFreeForm(const FormatInfo& f, std::string_view text, uint128& bit
         if (status == ReadStatus::Value) bits = Bits(x);
         return status;
     }
-    default: break;
+    default: return ReadGeneric(f, text, bits);
     }
+}
+
+ReadStatus ReadGeneric(const FormatInfo& f, std::string_view text, uint128& bits) {
     const Scan s = Check(text);
     if (s.status != ReadStatus::Value) return s.status;
     const uint128 sign = s.negative ? f.signBit() : 0;
     switch (s.kind) {
-    case Kind::NaN: bits = sign | (f.patternMask() & ~f.signBit()); return ReadStatus::Value;
-    case Kind::Infinity: bits = sign | f.infinity(); return ReadStatus::Value;
+    case Kind::NaN:
+        if (!f.hasNaN()) return ReadStatus::Invalid;
+        bits = sign | DefaultNaNPattern(f);
+        return ReadStatus::Value;
+    case Kind::Infinity:
+        if (!f.hasInfinity()) return ReadStatus::Invalid;
+        bits = sign | f.infinity();
+        return ReadStatus::Value;
     case Kind::Finite: break;
     }
     uint128 magnitude = 0;
-    const ReadStatus status = ConvertSixteen(f, s, magnitude);
+    const ReadStatus status = ConvertGeneric(f, s, magnitude);
     if (status == ReadStatus::Value) bits = sign | magnitude;
     return status;
 }

@@ -9,7 +9,10 @@
 // A comma or slash before any number: no value. Magnitudes below the smallest
 // subnormal round correctly to zero or the smallest subnormal, keeping the
 // sign. A magnitude that rounds beyond the largest finite value is Invalid.
-// A NaN read gets the quiet pattern with an all-ones fraction and the typed sign.
+// A NaN read gets the quiet pattern with an all-ones fraction and the typed
+// sign. A format without infinities refuses Inf as Invalid; E4M3-like
+// formats read NaN as their one NaN of the typed sign, formats without NaNs
+// refuse it as Invalid.
 // A blank is a space or a tab. Any length and any byte value are safe; an
 // embedded NUL byte is an ordinary character (not a terminator). Exponents of
 // any size are accepted (they saturate far beyond every format's range), and
@@ -40,8 +43,13 @@ ReadStatus ReadFreeForm(std::string_view text, float& x);
 ReadStatus ReadFreeForm(std::string_view text, double& x);
 ReadStatus ReadFreeForm(std::string_view text, __float128& x);
 // The same for a pattern of any format of the table (the low f.bits bits of
-// `bits`). binary16 and bfloat16 are read by MPFR at their own precision and
-// exponent range, subnormals included, straight from the decimal digits.
+// `bits`). Every format but binary32, binary64 and binary128 is read by MPFR
+// at its own precision and exponent range, subnormals included, straight from
+// the decimal digits; the result is always a canonical encoding (x87: the
+// integer bit set exactly for a non-zero exponent field).
 ReadStatus ReadFreeForm(const FormatInfo& f, std::string_view text, uint128& bits);
+// The generic path alone, for every format (the three native formats
+// included): what ReadFreeForm's native converters are checked against.
+ReadStatus ReadGeneric(const FormatInfo& f, std::string_view text, uint128& bits);
 
 }  // namespace ieee

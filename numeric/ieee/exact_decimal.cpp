@@ -20,13 +20,11 @@ void SetU128(mpz_ptr z, uint128 u) {
 BinaryValue Decompose(const FormatInfo& f, uint128 bits) {
     BinaryValue v;
     v.negative = IsNegative(f, bits);
+    // The leading bit (implicit, or the explicit integer bit) above the
+    // fraction; an exponent field of 0 scales as 1 does.
     const int stored = StoredExponent(f, bits);
-    v.significand = Fraction(f, bits);
-    v.exponent = f.emin - f.fractionBits;  // subnormals and zeros
-    if (stored != 0) {
-        v.significand |= uint128(1) << f.fractionBits;
-        v.exponent = stored - f.bias - f.fractionBits;
-    }
+    v.significand = Fraction(f, bits) | (LeadingBit(f, bits) ? uint128(1) << f.fractionBits : 0);
+    v.exponent = (stored > 1 ? stored : 1) - f.bias - f.fractionBits;
     if (v.significand == 0) {
         v.exponent = 0;
         return v;

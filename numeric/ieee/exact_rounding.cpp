@@ -65,7 +65,7 @@ bool RoundsUp(Rounding rounding, bool negative, bool odd, bool half, bool rest) 
 }
 
 Rounded RoundExact(const FormatInfo& f, bool negative, mpz_srcptr significand, int64_t exponent, bool sticky,
-                   Rounding rounding, Tininess tininess) {
+                   Rounding rounding, Tininess tininess, OnOverflow onOverflow) {
     Rounded out;
     const uint128 sign = negative ? f.signBit() : 0;
     if (mpz_sgn(significand) == 0) {
@@ -77,7 +77,7 @@ Rounded RoundExact(const FormatInfo& f, bool negative, mpz_srcptr significand, i
         }
         detail::Mpz one;
         mpz_set_ui(one.get(), 1);
-        return RoundExact(f, negative, one.get(), exponent - 1, true, rounding, tininess);
+        return RoundExact(f, negative, one.get(), exponent - 1, true, rounding, tininess, onOverflow);
     }
     const int p = f.precision;
     const int64_t lead = exponent + static_cast<int64_t>(mpz_sizeinbase(significand, 2)) - 1;
@@ -104,25 +104,29 @@ Rounded RoundExact(const FormatInfo& f, bool negative, mpz_srcptr significand, i
     const uint128 hidden = uint128(1) << (p - 1);
     int64_t stored = 0;
     if (kept >= hidden) stored = quantum + (p - 1) + f.bias;
-    if (stored >= f.maxStored()) {
+    const uint128 largest = f.largestFinite();
+    const bool overflow = stored > f.maxStored() || ((static_cast<uint128>(stored) << f.fractionBits) |
+                                                     (kept & f.fractionMask())) > MagnitudeIndex(f, largest);
+    if (overflow) {
         out.flags.overflow = true;
         out.flags.inexact = true;
         out.flags.underflow = false;
-        const uint128 largest = f.infinity() - 1;
-        bool toInfinity = true;
-        if (rounding == Rounding::TowardZero) toInfinity = false;
-        if (rounding == Rounding::TowardPositive) toInfinity = !negative;
-        if (rounding == Rounding::TowardNegative) toInfinity = negative;
-        out.bits = sign | (toInfinity ? f.infinity() : largest);
+        bool away = true;  // the direction goes beyond the largest finite value
+        if (rounding == Rounding::TowardZero) away = false;
+        if (rounding == Rounding::TowardPositive) away = !negative;
+        if (rounding == Rounding::TowardNegative) away = negative;
+        if (!away || onOverflow == OnOverflow::Saturate || !f.hasNaN()) out.bits = sign | largest;
+        else if (f.hasInfinity()) out.bits = sign | f.infinity();
+        else out.bits = sign | DefaultNaNPattern(f);  // no infinity: the NaN stands for it
         return out;
     }
-    const uint128 fraction = kept & f.fractionMask();
-    out.bits = sign | (uint128(static_cast<uint64_t>(stored)) << f.fractionBits) | fraction;
+    const uint128 index = (uint128(static_cast<uint64_t>(stored)) << f.fractionBits) | (kept & f.fractionMask());
+    out.bits = sign | MagnitudeFromIndex(f, index);
     return out;
 }
 
 Rounded RoundQuotient(const FormatInfo& f, bool negative, mpz_srcptr a, mpz_srcptr b, int64_t exponent,
-                      Rounding rounding, Tininess tininess) {
+                      Rounding rounding, Tininess tininess, OnOverflow onOverflow) {
     // Enough quotient bits that the first discarded bit is one of them; the
     // remainder is the sticky part.
     const int64_t shift = std::max<int64_t>(
@@ -130,7 +134,7 @@ Rounded RoundQuotient(const FormatInfo& f, bool negative, mpz_srcptr a, mpz_srcp
     detail::Mpz scaled, q, r;
     mpz_mul_2exp(scaled.get(), a, static_cast<mp_bitcnt_t>(shift));
     mpz_tdiv_qr(q.get(), r.get(), scaled.get(), b);
-    return RoundExact(f, negative, q.get(), exponent - shift, mpz_sgn(r.get()) != 0, rounding, tininess);
+    return RoundExact(f, negative, q.get(), exponent - shift, mpz_sgn(r.get()) != 0, rounding, tininess, onOverflow);
 }
 
 }  // namespace ieee

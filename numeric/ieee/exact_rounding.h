@@ -23,17 +23,20 @@ struct Rounded {
 // Rounds (-1)^negative * (significand * 2^exponent + sticky) once, where
 // `sticky` stands for a part strictly between 0 and 2^exponent. The
 // significand must not be zero unless sticky is false; a zero significand
-// without sticky gives a zero of the given sign. Overflow gives an infinity
-// or the largest finite value as the direction says; underflow is raised for
-// a tiny result that is inexact. Any exponent is safe: values far outside the
+// without sticky gives a zero of the given sign. Overflow (a result beyond
+// the largest finite value) gives the largest finite value when the direction
+// rounds towards zero, else an infinity; a format without infinities gives
+// its NaN instead, and a format without NaNs the largest finite value.
+// OnOverflow::Saturate always gives the largest finite value. Underflow is
+// raised for a tiny result that is inexact. Any exponent is safe: values far outside the
 // format's range are decided without shifting by the distance.
 Rounded RoundExact(const FormatInfo& f, bool negative, mpz_srcptr significand, int64_t exponent, bool sticky,
-                   Rounding rounding, Tininess tininess);
+                   Rounding rounding, Tininess tininess, OnOverflow onOverflow = OnOverflow::Standard);
 
 // The quotient a / b of two positive integers times 2^exponent, rounded once
 // (b non-zero).
 Rounded RoundQuotient(const FormatInfo& f, bool negative, mpz_srcptr a, mpz_srcptr b, int64_t exponent,
-                      Rounding rounding, Tininess tininess);
+                      Rounding rounding, Tininess tininess, OnOverflow onOverflow = OnOverflow::Standard);
 
 // True when a magnitude truncated to `kept` with the discarded part
 // described by `half` (its first bit) and `rest` (anything below it) is

@@ -12,6 +12,7 @@ extern "C" {
 }
 
 #include "numeric/ieee/bit_pattern.h"
+#include "numeric/ieee/exact_binary.h"
 #include "numeric/ieee/stored_value.h"
 
 namespace ieee {
@@ -54,6 +55,30 @@ std::string FromQuad(__float128 x) {
     return out;
 }
 
+// "[-]0x1.<hex digits>p<exponent>" straight from the exact value, trailing
+// zero digits dropped; a zero is "0x0p+0". Any width of significand.
+std::string Normalised(const FormatInfo& f, uint128 bits) {
+    static const char kDigits[] = "0123456789abcdef";
+    const detail::BinaryValue v = detail::Decompose(f, bits);
+    std::string out = v.negative ? "-0x" : "0x";
+    if (v.significand == 0) return out + "0p+0";
+    int top = 127;
+    while (((v.significand >> top) & 1) == 0) --top;
+    out += '1';
+    const uint128 rest =
+        v.significand & ((uint128(1) << top) - 1);  // odd or zero: no trailing zero bits but the padding
+    if (top > 0) {
+        const int digits = (top + 3) / 4;
+        const uint128 padded = rest << (4 * digits - top);
+        out += '.';
+        for (int k = digits - 1; k >= 0; --k) out += kDigits[static_cast<unsigned>(padded >> (4 * k)) & 15u];
+    }
+    const int64_t e = v.exponent + top;
+    out += e < 0 ? "p-" : "p+";
+    out += std::to_string(e < 0 ? -e : e);
+    return out;
+}
+
 }  // namespace
 
 std::string HexFloatText(const FormatInfo& f, uint128 bits) {
@@ -63,8 +88,10 @@ std::string HexFloatText(const FormatInfo& f, uint128 bits) {
     case KIND_BINARY32: return FromDouble(FloatFromBits(static_cast<uint32_t>(bits)));
     case KIND_BINARY64: return FromDouble(DoubleFromBits(static_cast<uint64_t>(bits)));
     case KIND_BINARY128: return FromQuad(QuadFromBits(bits));
-    default: return FromDouble(SixteenBitValue(f, bits));
+    default: break;
     }
+    if (FloatHoldsFormat(f)) return FromDouble(FloatValue(f, bits));
+    return Normalised(f, bits);
 }
 
 }  // namespace ieee

@@ -22,12 +22,15 @@ int HexValue(char c) {
 std::string HexWord(const FormatInfo& f, uint128 bits) {
     static const char kDigits[] = "0123456789ABCDEF";
     const int count = f.hexDigits();
+    // binary128 in groups of eight digits; a significand with an explicit
+    // leading bit apart from the sign and exponent ("3FFF 8000000000000000").
     const bool grouped = f.bits == 128;
+    const int apart = f.explicitLeadingBit ? (f.fractionBits + 1) / 4 : -1;
     std::string out;
-    out.reserve(static_cast<size_t>(count + count / 8));
+    out.reserve(static_cast<size_t>(count + count / 8 + 1));
     for (int k = count - 1; k >= 0; --k) {
         out += kDigits[static_cast<unsigned>(bits >> (4 * k)) & 15u];
-        if (grouped && k > 0 && k % 8 == 0) out += ' ';
+        if ((grouped && k > 0 && k % 8 == 0) || k == apart) out += ' ';
     }
     return out;
 }
@@ -50,7 +53,8 @@ HexStatus ReadHexWord(const FormatInfo& f, std::string_view text, uint128& bits)
         if (++count <= limit) value = (value << 4) | static_cast<unsigned>(digit);
     }
     if (count == 0) return HexStatus::Empty;
-    if (count > limit) return HexStatus::TooManyDigits;
+    // A format whose width is no multiple of four has fewer bits than its digits.
+    if (count > limit || (value & ~f.patternMask()) != 0) return HexStatus::TooManyDigits;
     bits = value;
     return HexStatus::Ok;
 }

@@ -21,7 +21,9 @@ using detail::Mpz;
 
 constexpr int kDigits = 40;  // significant digits of a result that is no finite decimal
 
-enum class Kind { Zero, Finite, Infinity, QuietNaN, SignalingNaN };
+// Refused: an encoding the hardware refuses as an operand (an unnormal, a
+// pseudo-infinity, a pseudo-NaN): invalid, and the default NaN.
+enum class Kind { Zero, Finite, Infinity, QuietNaN, SignalingNaN, Refused };
 
 struct Operand {
     Kind kind = Kind::Zero;
@@ -29,12 +31,17 @@ struct Operand {
     uint128 bits = 0;
     Mpz m;
     int64_t e = 0;
-    bool IsNaN() const { return kind == Kind::QuietNaN || kind == Kind::SignalingNaN; }
+    bool IsNaN() const { return kind == Kind::QuietNaN || kind == Kind::SignalingNaN || kind == Kind::Refused; }
+    bool Signals() const { return kind == Kind::SignalingNaN || kind == Kind::Refused; }
 };
 
 void Decode(const FormatInfo& f, uint128 bits, Operand& o) {
     o.bits = bits & f.patternMask();
     o.negative = IsNegative(f, o.bits);
+    if (f.explicitLeadingBit && StoredExponent(f, o.bits) != 0 && !LeadingBit(f, o.bits)) {
+        o.kind = Kind::Refused;
+        return;
+    }
     if (IsNaNPattern(f, o.bits)) {
         o.kind = (o.bits & f.quietBit()) != 0 ? Kind::QuietNaN : Kind::SignalingNaN;
         return;
@@ -52,6 +59,7 @@ void Decode(const FormatInfo& f, uint128 bits, Operand& o) {
 // The exact result of an operation before rounding.
 enum class Shape {
     Pattern,   // a NaN or an infinity, or nothing (comparisons): `bits` as it stands
+    Infinite,  // an infinity of sign `negative`, in a format that may have none
     Dyadic,    // (-1)^negative * a * 2^e (a zero when a is 0)
     Quotient,  // (-1)^negative * a / b * 2^e
     Root,      // sqrt(a * 2^e), e even
@@ -71,11 +79,15 @@ struct Exact {
     int64_t e = 0;
 };
 
-uint128 QuietNaN(const FormatInfo& f, const Operand& o) { return o.bits | f.quietBit(); }
+uint128 QuietNaN(const FormatInfo& f, const Operand& o) {
+    return o.kind == Kind::Refused ? (o.bits & f.signBit()) | DefaultNaNPattern(f) : QuietNaNOf(f, o.bits);
+}
 
 // A NaN of format `from` in format `to`: the sign and as many high fraction
-// bits as fit, quiet.
+// bits as fit, quiet (the one NaN of a format that has only one).
 uint128 ConvertNaN(const FormatInfo& from, const FormatInfo& to, uint128 bits) {
+    if (to.specials == SpecialValues::NaNOnlyAllOnes)
+        return (IsNegative(from, bits) ? to.signBit() : 0) | DefaultNaNPattern(to);
     uint128 fraction = Fraction(from, bits);
     if (to.fractionBits >= from.fractionBits) fraction <<= (to.fractionBits - from.fractionBits);
     else fraction >>= (from.fractionBits - to.fractionBits);
@@ -88,7 +100,8 @@ void SetPattern(Exact& x, uint128 bits) {
 }
 
 void SetInfinity(Exact& x, bool negative) {
-    SetPattern(x, (negative ? x.format->signBit() : 0) | x.format->infinity());
+    x.shape = Shape::Infinite;
+    x.negative = negative;
 }
 
 void SetZero(Exact& x, bool negative) {
@@ -98,9 +111,11 @@ void SetZero(Exact& x, bool negative) {
     x.e = 0;
 }
 
+// A format without NaNs has no pattern for an invalid result.
 void SetInvalid(Exact& x) {
     x.flags.invalid = true;
     SetPattern(x, DefaultNaN(*x.format));
+    x.hasPattern = x.format->hasNaN();
 }
 
 // NaN operands: invalid for a signalling one, and the first one's payload
@@ -108,11 +123,17 @@ void SetInvalid(Exact& x) {
 bool TakeNaN(Exact& x, const FormatInfo& f, std::span<Operand* const> ops) {
     const Operand* first = nullptr;
     for (const Operand* o : ops) {
-        if (o->kind == Kind::SignalingNaN) x.flags.invalid = true;
+        if (o->Signals()) x.flags.invalid = true;
         if (o->IsNaN() && !first) first = o;
     }
     if (!first) return false;
-    SetPattern(x, x.format == &f ? QuietNaN(f, *first) : ConvertNaN(f, *x.format, first->bits));
+    if (!x.format->hasNaN()) {
+        SetInvalid(x);  // a NaN converted to a format that has none
+        return true;
+    }
+    const bool refused = first->kind == Kind::Refused;
+    SetPattern(x, x.format == &f ? QuietNaN(f, *first)
+                                 : ConvertNaN(f, *x.format, refused ? DefaultNaNPattern(f) : first->bits));
     return true;
 }
 
@@ -292,7 +313,8 @@ int CompareValues(const FormatInfo& f, const Operand& p, const Operand& q) {
     auto side = [](const Operand& o) { return o.kind == Kind::Zero ? 0 : (o.negative ? -1 : 1); };
     const int sp = side(p), sq = side(q);
     if (sp != sq) return sp < sq ? -1 : 1;
-    const uint128 mp = Magnitude(f, p.bits), mq = Magnitude(f, q.bits);
+    const uint128 mp = MagnitudeIndex(f, Magnitude(f, CanonicalPattern(f, p.bits)));
+    const uint128 mq = MagnitudeIndex(f, Magnitude(f, CanonicalPattern(f, q.bits)));
     return sp * (mp == mq ? 0 : (mp < mq ? -1 : 1));
 }
 
@@ -311,8 +333,7 @@ void Compare(Exact& x, const FormatInfo& f, Operation op, Operand& p, Operand& q
     }
     if (p.IsNaN() || q.IsNaN()) {
         x.outcome = Outcome::Unordered;
-        x.flags.invalid =
-            op == Operation::CompareSignaling || p.kind == Kind::SignalingNaN || q.kind == Kind::SignalingNaN;
+        x.flags.invalid = op == Operation::CompareSignaling || p.Signals() || q.Signals();
         return;
     }
     const int side = CompareValues(f, p, q);
@@ -535,7 +556,7 @@ int64_t UlpExponent(const FormatInfo& f, uint128 bits) {
 
 void FillTexts(const Exact& x, Result& out) {
     const FormatInfo& f = *x.format;
-    if (x.shape == Shape::Pattern) return;
+    if (x.shape == Shape::Pattern || x.shape == Shape::Infinite) return;
     bool rNegative = false;
     Mpz r;
     int64_t re = 0;
@@ -604,7 +625,7 @@ void FillTexts(const Exact& x, Result& out) {
     out.errorUlps = RootDifferenceText(x.a.get(), x.e - 2 * ulp, r.get(), re - ulp);
 }
 
-Result Finish(const Exact& x, Rounding rounding, Tininess tininess, bool texts) {
+Result Finish(const Exact& x, Rounding rounding, Tininess tininess, OnOverflow onOverflow, bool texts) {
     Result out;
     out.format = x.format;
     out.hasPattern = x.hasPattern;
@@ -613,12 +634,26 @@ Result Finish(const Exact& x, Rounding rounding, Tininess tininess, bool texts) 
     Rounded r;
     switch (x.shape) {
     case Shape::Pattern: r.bits = x.bits; break;
-    case Shape::Dyadic: {
-        const bool negative = x.sumZero ? rounding == Rounding::TowardNegative : x.negative;
-        r = RoundExact(f, negative, x.a.get(), x.e, false, rounding, tininess);
+    case Shape::Infinite: {
+        const uint128 sign = x.negative ? f.signBit() : 0;
+        if (f.hasInfinity()) {
+            r.bits = sign | f.infinity();
+            break;
+        }
+        // No infinity: as an overflow.
+        const bool saturate = onOverflow == OnOverflow::Saturate || !f.hasNaN();
+        r.bits = sign | (saturate ? f.largestFinite() : DefaultNaNPattern(f));
+        r.flags.overflow = r.flags.inexact = true;
         break;
     }
-    case Shape::Quotient: r = RoundQuotient(f, x.negative, x.a.get(), x.b.get(), x.e, rounding, tininess); break;
+    case Shape::Dyadic: {
+        const bool negative = x.sumZero ? rounding == Rounding::TowardNegative : x.negative;
+        r = RoundExact(f, negative, x.a.get(), x.e, false, rounding, tininess, onOverflow);
+        break;
+    }
+    case Shape::Quotient:
+        r = RoundQuotient(f, x.negative, x.a.get(), x.b.get(), x.e, rounding, tininess, onOverflow);
+        break;
     case Shape::Root: {
         // Enough root bits that the first discarded bit is one of them; the
         // remainder of the integer root is the sticky part.
@@ -627,7 +662,8 @@ Result Finish(const Exact& x, Rounding rounding, Tininess tininess, bool texts) 
         Mpz scaled, root, remainder;
         mpz_mul_2exp(scaled.get(), x.a.get(), static_cast<mp_bitcnt_t>(2 * extra));
         mpz_sqrtrem(root.get(), remainder.get(), scaled.get());
-        r = RoundExact(f, false, root.get(), x.e / 2 - extra, mpz_sgn(remainder.get()) != 0, rounding, tininess);
+        r = RoundExact(f, false, root.get(), x.e / 2 - extra, mpz_sgn(remainder.get()) != 0, rounding, tininess,
+                       onOverflow);
         break;
     }
     }
@@ -656,24 +692,20 @@ bool IsComparison(Operation op) {
     return op == Operation::CompareQuiet || op == Operation::CompareSignaling || op == Operation::TotalOrder;
 }
 
-uint128 DefaultNaN(const FormatInfo& f) {
-    uint128 bits = 0;
-    ReadFreeForm(f, "NaN", bits);
-    return bits;
-}
+uint128 DefaultNaN(const FormatInfo& f) { return DefaultNaNPattern(f); }
 
 Result Compute(Operation op, const FormatInfo& f, std::span<const uint128> operands, Rounding rounding,
-               Tininess tininess, const FormatInfo* target) {
+               Tininess tininess, const FormatInfo* target, OnOverflow onOverflow) {
     Exact x;
     Evaluate(x, op, f, operands, rounding, target);
-    return Finish(x, rounding, tininess, true);
+    return Finish(x, rounding, tininess, onOverflow, true);
 }
 
 Result ComputeWithoutTexts(Operation op, const FormatInfo& f, std::span<const uint128> operands, Rounding rounding,
-                           Tininess tininess, const FormatInfo* target) {
+                           Tininess tininess, const FormatInfo* target, OnOverflow onOverflow) {
     Exact x;
     Evaluate(x, op, f, operands, rounding, target);
-    return Finish(x, rounding, tininess, false);
+    return Finish(x, rounding, tininess, onOverflow, false);
 }
 
 namespace {
@@ -681,16 +713,16 @@ namespace {
 // The five rows from an exact result already worked out (roundToIntegral's
 // exact result depends on the direction, so it is worked out per row).
 std::array<Result, 5> Rows(const Exact& x, Operation op, const FormatInfo& f, std::span<const uint128> operands,
-                           Tininess tininess, const FormatInfo* target) {
+                           Tininess tininess, const FormatInfo* target, OnOverflow onOverflow) {
     std::array<Result, 5> out;
     for (size_t k = 0; k < out.size(); ++k) {
         if (op != Operation::RoundToIntegral) {
-            out[k] = Finish(x, kAllRoundings[k], tininess, false);
+            out[k] = Finish(x, kAllRoundings[k], tininess, onOverflow, false);
             continue;
         }
         Exact own;
         Evaluate(own, op, f, operands, kAllRoundings[k], target);
-        out[k] = Finish(own, kAllRoundings[k], tininess, false);
+        out[k] = Finish(own, kAllRoundings[k], tininess, onOverflow, false);
     }
     return out;
 }
@@ -698,10 +730,10 @@ std::array<Result, 5> Rows(const Exact& x, Operation op, const FormatInfo& f, st
 }  // namespace
 
 std::array<Result, 5> ComputeAllDirections(Operation op, const FormatInfo& f, std::span<const uint128> operands,
-                                           Tininess tininess, const FormatInfo* target) {
+                                           Tininess tininess, const FormatInfo* target, OnOverflow onOverflow) {
     Exact x;
     Evaluate(x, op, f, operands, Rounding::TiesToEven, target);
-    return Rows(x, op, f, operands, tininess, target);
+    return Rows(x, op, f, operands, tininess, target, onOverflow);
 }
 
 void ExactResultOf(Operation op, const FormatInfo& f, std::span<const uint128> operands, Rounding rounding,
@@ -716,6 +748,11 @@ void ExactResultOf(Operation op, const FormatInfo& f, std::span<const uint128> o
         out.shape = ExactValue::Shape::NotFinite;
         out.pattern = x.bits;
         return;
+    case Shape::Infinite:
+        // What the format makes of an infinity: its own, its NaN or its largest value.
+        out.shape = ExactValue::Shape::NotFinite;
+        out.pattern = Finish(x, rounding, Tininess::AfterRounding, OnOverflow::Standard, false).bits;
+        return;
     case Shape::Quotient: mpz_set(out.den.get(), x.b.get()); [[fallthrough]];
     case Shape::Dyadic:
         out.shape = ExactValue::Shape::Rational;
@@ -729,10 +766,11 @@ void ExactResultOf(Operation op, const FormatInfo& f, std::span<const uint128> o
 }
 
 ResultAndRows ComputeWithAllDirections(Operation op, const FormatInfo& f, std::span<const uint128> operands,
-                                       Rounding rounding, Tininess tininess, const FormatInfo* target) {
+                                       Rounding rounding, Tininess tininess, const FormatInfo* target,
+                                       OnOverflow onOverflow) {
     Exact x;
     Evaluate(x, op, f, operands, rounding, target);
-    return {Finish(x, rounding, tininess, true), Rows(x, op, f, operands, tininess, target)};
+    return {Finish(x, rounding, tininess, onOverflow, true), Rows(x, op, f, operands, tininess, target, onOverflow)};
 }
 
 }  // namespace ieee

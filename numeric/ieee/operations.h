@@ -71,20 +71,40 @@ struct Result {
 // the target), else the format's default quiet NaN (the pattern the decimal
 // reader gives for "NaN"). In a fused multiply-add, 0 * infinity raises
 // invalid whatever c is, a quiet NaN included.
+//
+// Formats whose special values differ:
+// - A result beyond the largest finite value follows `onOverflow`:
+//   Standard gives what the direction gives (the largest finite value when
+//   it rounds towards zero, else an infinity; a format without infinities
+//   gives its NaN instead, a format without NaNs, such as the 6- and 4-bit
+//   ones, the largest finite value); Saturate always gives the largest
+//   finite value. Overflow and inexact are raised either way.
+// - An infinite result (an infinite operand, a division by zero) in a format
+//   without infinities is such an overflow too, with the same flags.
+// - An invalid operation, or a NaN converted, into a format without NaNs
+//   has no pattern: hasPattern is false, the invalid flag is raised, and the
+//   outcome is None; the result is to be shown as "no value", never as a
+//   number.
+// - A format with only one NaN per sign gives that NaN for every NaN result.
+// - Encodings the hardware refuses as operands (x87 unnormals,
+//   pseudo-infinities, pseudo-NaNs) act as signalling NaNs: invalid, and
+//   the default NaN with their sign. Pseudo-denormals are their value.
 Result Compute(Operation op, const FormatInfo& f, std::span<const uint128> operands, Rounding rounding,
-               Tininess tininess, const FormatInfo* target = nullptr);
+               Tininess tininess, const FormatInfo* target = nullptr, OnOverflow onOverflow = OnOverflow::Standard);
 
 // The same without the decimal texts (format, pattern, flags and outcome
 // only), for long runs of operations whose texts nobody reads.
 Result ComputeWithoutTexts(Operation op, const FormatInfo& f, std::span<const uint128> operands, Rounding rounding,
-                           Tininess tininess, const FormatInfo* target = nullptr);
+                           Tininess tininess, const FormatInfo* target = nullptr,
+                           OnOverflow onOverflow = OnOverflow::Standard);
 
 // The same in the five directions, in the order of kAllRoundings: the rows of
 // a table, each with its format, pattern, flags and outcome; their texts are
 // left empty (Compute gives them for the chosen direction). The exact result
 // is worked out once.
 std::array<Result, 5> ComputeAllDirections(Operation op, const FormatInfo& f, std::span<const uint128> operands,
-                                           Tininess tininess, const FormatInfo* target = nullptr);
+                                           Tininess tininess, const FormatInfo* target = nullptr,
+                                           OnOverflow onOverflow = OnOverflow::Standard);
 
 // Compute in `rounding` (with its texts) and the five rows of
 // ComputeAllDirections, the exact result worked out once for both.
@@ -93,7 +113,8 @@ struct ResultAndRows {
     std::array<Result, 5> rows;
 };
 ResultAndRows ComputeWithAllDirections(Operation op, const FormatInfo& f, std::span<const uint128> operands,
-                                       Rounding rounding, Tininess tininess, const FormatInfo* target = nullptr);
+                                       Rounding rounding, Tininess tininess, const FormatInfo* target = nullptr,
+                                       OnOverflow onOverflow = OnOverflow::Standard);
 
 // The exact mathematical result of the operation before its rounding, as
 // Compute works it out (a zero sum's sign already follows `rounding`);
@@ -102,7 +123,8 @@ ResultAndRows ComputeWithAllDirections(Operation op, const FormatInfo& f, std::s
 void ExactResultOf(Operation op, const FormatInfo& f, std::span<const uint128> operands, Rounding rounding,
                    ExactValue& out, const FormatInfo* target = nullptr);
 
-// The default quiet NaN of the format: sign clear, all fraction bits set.
+// The default quiet NaN of the format: sign clear, all fraction bits set
+// (the one NaN of a format that has one; 0 for a format without NaNs).
 uint128 DefaultNaN(const FormatInfo& f);
 
 }  // namespace ieee

@@ -8,12 +8,29 @@ ClassInfo ClassOf(const FormatInfo& f, uint128 bits) {
     info.negative = IsNegative(f, bits);
     const int stored = StoredExponent(f, bits);
     const bool fractionZero = Fraction(f, bits) == 0;
-    if (stored == f.maxStored())
-        info.kind = fractionZero ? PatternClass::Infinity : PatternClass::NaN;
-    else if (stored == 0)
+    if (IsNaNPattern(f, bits)) {
+        info.kind = PatternClass::NaN;
+        if (f.explicitLeadingBit && !LeadingBit(f, bits)) {
+            info.kind = fractionZero ? PatternClass::PseudoInfinity : PatternClass::PseudoNaN;
+            info.canonical = false;
+        } else if (f.explicitLeadingBit) {
+            info.realIndefinite = info.negative && Fraction(f, bits) == f.quietBit();
+        }
+    } else if (IsInfinityPattern(f, bits)) {
+        info.kind = PatternClass::Infinity;
+    } else if (stored == 0) {
         info.kind = fractionZero ? PatternClass::Zero : PatternClass::Subnormal;
-    else
+        if (f.explicitLeadingBit && LeadingBit(f, bits)) {
+            info.kind = PatternClass::PseudoDenormal;
+            info.canonical = false;
+        }
+    } else {
         info.kind = PatternClass::Normal;
+        if (!LeadingBit(f, bits)) {
+            info.kind = PatternClass::Unnormal;
+            info.canonical = false;
+        }
+    }
     return info;
 }
 

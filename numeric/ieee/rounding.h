@@ -18,6 +18,12 @@ inline constexpr Rounding kAllRoundings[] = {Rounding::TiesToEven, Rounding::Tie
 // exponent range (after rounding) or as the exact value (before rounding).
 enum class Tininess { AfterRounding, BeforeRounding };
 
+// What a result beyond the largest finite value becomes: what the direction
+// gives (an infinity, or where the format has none its NaN, or where it has
+// no NaN either the largest finite value), or always the largest finite
+// value (the saturating mode of the 8-bit formats).
+enum class OnOverflow { Standard, Saturate };
+
 struct Flags {
     bool invalid = false;
     bool divideByZero = false;

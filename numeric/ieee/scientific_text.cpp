@@ -13,7 +13,10 @@ extern "C" {
 #include <quadmath.h>
 }
 
+#include <mpfr.h>
+
 #include "numeric/ieee/bit_pattern.h"
+#include "numeric/ieee/exact_binary.h"
 #include "numeric/ieee/format_table.h"
 
 namespace ieee {
@@ -55,6 +58,31 @@ std::string_view QuadDigits(char (&buf)[64], __float128 magnitude, int digitsAft
     const int n = quadmath_snprintf(buf, sizeof buf, "%.*Qe", digitsAfterPoint, magnitude);
     if (n < 0) return {};
     return std::string_view(buf, static_cast<size_t>(n) < sizeof buf ? static_cast<size_t>(n) : sizeof buf - 1);
+}
+
+// "d.ddd...e<sign><digits>" of significand * 2^exponent (below 2^128),
+// rounded once to 1 + digitsAfterPoint significant digits by MPFR (nearest,
+// ties to even) from the exact value: the path of every format that has no
+// native type.
+std::string GenericDigits(uint128 significand, int64_t exponent, int digitsAfterPoint) {
+    if (significand == 0) return "0." + std::string(static_cast<size_t>(digitsAfterPoint), '0') + "e+00";
+    detail::Mpz z;
+    detail::SetU128(z.get(), significand);
+    mpfr_t x;
+    mpfr_init2(x, 128);
+    mpfr_set_z_2exp(x, z.get(), static_cast<mpfr_exp_t>(exponent), MPFR_RNDN);  // exact: 128 bits hold it
+    mpfr_exp_t e = 0;
+    char* digits = mpfr_get_str(nullptr, &e, 10, static_cast<size_t>(digitsAfterPoint) + 1, x, MPFR_RNDN);
+    mpfr_clear(x);
+    std::string out;
+    out += digits[0];
+    out += '.';
+    out += digits + 1;
+    mpfr_free_str(digits);
+    const long decimal = static_cast<long>(e) - 1;  // 0.d1d2... * 10^e = d1.d2... * 10^(e-1)
+    out += decimal < 0 ? "e-" : "e+";
+    out += std::to_string(decimal < 0 ? -decimal : decimal);
+    return out;
 }
 
 const char* Prefix(bool negative, bool plusSign) { return negative ? "-" : (plusSign ? "+" : ""); }
@@ -104,16 +132,23 @@ std::string ScientificText(const FormatInfo& f, uint128 bits, bool plusSign) {
     const bool negative = IsNegative(f, bits);
     if (IsInfinityPattern(f, bits)) return negative ? "-Infinity" : "Infinity";
     const uint128 mag = Magnitude(f, bits);
-    char buf[64];
-    return Assemble(CharconvDigits(buf, SixteenBitValue(f, mag), f.sciDigits - 1),
-                    Prefix(negative && mag != 0, plusSign), f.sciLetter, f.sciExpDigits);
+    const detail::BinaryValue v = detail::Decompose(f, mag);
+    const char* prefix = Prefix(negative && v.significand != 0, plusSign);
+    if (FloatHoldsFormat(f)) {
+        char buf[64];
+        return Assemble(CharconvDigits(buf, FloatValue(f, mag), f.sciDigits - 1), prefix, f.sciLetter, f.sciExpDigits);
+    }
+    return Assemble(GenericDigits(v.significand, v.exponent, f.sciDigits - 1), prefix, f.sciLetter, f.sciExpDigits);
 }
 
 std::string SignificandText(int formatKind, std::string_view fraction, bool hiddenOne) {
     const FormatInfo* f = FormatFor(formatKind);
-    if (f == nullptr) return {};
+    return f == nullptr ? std::string() : SignificandText(*f, fraction, hiddenOne);
+}
+
+std::string SignificandText(const FormatInfo& f, std::string_view fraction, bool hiddenOne) {
     char buf[64];
-    if (formatKind == KIND_BINARY128) {
+    if (f.kind == KIND_BINARY128) {
         // High 48 bits scaled by 2^-48 plus low 64 bits scaled by 2^-112:
         // each product and the sum fit in 113 bits, so all steps are exact.
         const std::string_view highText = fraction.substr(0, 48);
@@ -126,24 +161,19 @@ std::string SignificandText(int formatKind, std::string_view fraction, bool hidd
         return Assemble(QuadDigits(buf, hiddenOne ? 1 + frac : frac, 33), "", 'E', 2);
     }
     // Only the bits of the fraction field take part, so the value stays in [0, 1).
-    const uint128 field = UnsignedFromDigits(fraction) & f->fractionMask();
-    switch (formatKind) {
-    case 4: {
-        // F < 2^23 and the scaling by a power of two are exact in binary32,
-        // and so is 1 + f.
-        const float frac = std::ldexp(static_cast<float>(static_cast<uint32_t>(field)), -23);
-        return Assemble(CharconvDigits(buf, hiddenOne ? 1.0f + frac : frac, 7), "", 'E', 2);
-    }
-    case 8: {
+    const uint128 field = UnsignedFromDigits(fraction) & f.fractionMask();
+    if (f.kind == KIND_BINARY64) {
+        // F < 2^52 and the scaling by a power of two are exact in binary64, and so is 1 + f.
         const double frac = std::ldexp(static_cast<double>(static_cast<uint64_t>(field)), -52);
-        return Assemble(CharconvDigits(buf, hiddenOne ? 1.0 + frac : frac, 15), "", 'E', 2);
+        return Assemble(CharconvDigits(buf, hiddenOne ? 1.0 + frac : frac, f.sigDigits), "", 'E', 2);
     }
-    default: {
-        // binary16 and bfloat16: at most 11 significant bits, exact in binary32.
-        const float frac = std::ldexp(static_cast<float>(static_cast<uint32_t>(field)), -f->fractionBits);
-        return Assemble(CharconvDigits(buf, hiddenOne ? 1.0f + frac : frac, f->sigDigits), "", 'E', 2);
+    if (f.precision <= 24) {
+        // At most 24 significant bits: exact in binary32.
+        const float frac = std::ldexp(static_cast<float>(static_cast<uint32_t>(field)), -f.fractionBits);
+        return Assemble(CharconvDigits(buf, hiddenOne ? 1.0f + frac : frac, f.sigDigits), "", 'E', 2);
     }
-    }
+    const uint128 significand = field | (hiddenOne ? uint128(1) << f.fractionBits : 0);
+    return Assemble(GenericDigits(significand, -f.fractionBits, f.sigDigits), "", 'E', 2);
 }
 
 }  // namespace ieee

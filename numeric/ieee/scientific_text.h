@@ -37,8 +37,11 @@ std::string ScientificText(const FormatInfo& f, uint128 bits, bool plusSign);
 // L * 2^-112, each read on its own, so a blank in the low part never moves
 // the high bits. Only the low-order bits of the field's width are used, so
 // the scaled fraction always lies in [0, 1). Examples: "1.5000000E+00",
-// "5.000000000000000000000000000000000E-01". Empty for an unknown kind. The
-// texts do not depend on the C locale.
+// "5.000000000000000000000000000000000E-01". The texts do not depend on the
+// C locale. Every format's fraction field (below an explicit leading bit)
+// is read the same way, with its own significand digits.
+std::string SignificandText(const FormatInfo& f, std::string_view fraction, bool hiddenOne);
+// The same by kind; empty for an unknown kind.
 std::string SignificandText(int formatKind, std::string_view fraction, bool hiddenOne);
 
 }  // namespace ieee

@@ -4,7 +4,7 @@
 // through std::from_chars (the converter ReadFreeForm uses for them) and is
 // the nearest to the value among the shortest.
 //
-// binary128, binary16 and bfloat16 have no such converter; the digits are
+// Every other format has no such converter; the digits are
 // searched for. Let x > 0 be the value and R the set of reals that
 // ReadFreeForm rounds to x's pattern. R is an interval containing x (rounding
 // is monotone), not always symmetric about it: at a power of two the gap
@@ -158,9 +158,11 @@ private:
     Mpfr x_;
 };
 
+// A non-canonical encoding reads back as its canonical one, the value's
+// only encoding the reader writes.
 std::string Searched(const FormatInfo& f, uint128 bits) {
     const bool negative = IsNegative(f, bits);
-    const uint128 magnitude = Magnitude(f, bits);
+    const uint128 magnitude = Magnitude(f, CanonicalPattern(f, bits));
     if (magnitude == 0) return negative ? "-0" : "0";
     Search search(f, magnitude);
     // Bisection on the least n; `best` always holds a candidate of `high` digits.

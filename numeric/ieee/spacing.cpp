@@ -13,10 +13,11 @@ namespace ieee {
 namespace {
 
 // 2^k rounded to the format (nearest, ties to even): normal, subnormal, or 0
-// once k is at or below half the smallest subnormal.
+// once k is at or below half the smallest subnormal. Only called with k at
+// most emax (a ULP is below its value).
 uint128 PowerOfTwo(const FormatInfo& f, int k) {
-    if (k > f.emax) return f.infinity();
-    if (k >= f.emin) return static_cast<uint128>(k + f.bias) << f.fractionBits;
+    if (k > f.emax) return f.hasInfinity() ? f.infinity() : f.largestFinite();
+    if (k >= f.emin) return MagnitudeFromIndex(f, static_cast<uint128>(k + f.bias) << f.fractionBits);
     if (k >= f.emin - f.fractionBits) return uint128(1) << (k - (f.emin - f.fractionBits));
     return 0;
 }
@@ -24,9 +25,10 @@ uint128 PowerOfTwo(const FormatInfo& f, int k) {
 }  // namespace
 
 uint128 UlpPattern(const FormatInfo& f, uint128 bits) {
-    const uint128 mag = Magnitude(f, bits);
-    if (mag > f.infinity()) return (bits & f.patternMask()) | f.quietBit();
-    if (mag == f.infinity()) return f.infinity();
+    const uint128 b = bits & f.patternMask();
+    if (IsNaNPattern(f, b)) return QuietNaNOf(f, b);
+    if (IsInfinityPattern(f, b)) return f.infinity();
+    const uint128 mag = Magnitude(f, CanonicalPattern(f, b));
     if (mag == 0) return PowerOfTwo(f, -f.precision);  // exponent(0) = 0
     const int stored = StoredExponent(f, mag);
     if (stored == 0) return 0;  // 2^(exponent - p) is at most half the smallest subnormal
@@ -34,21 +36,30 @@ uint128 UlpPattern(const FormatInfo& f, uint128 bits) {
     return PowerOfTwo(f, stored - f.bias + 1 - f.precision);
 }
 
+// Steps through the canonical magnitudes in value order (MagnitudeIndex).
 uint128 NextUpPattern(const FormatInfo& f, uint128 bits) {
-    const uint128 b = bits & f.patternMask();
+    const uint128 raw = bits & f.patternMask();
+    if (IsNaNPattern(f, raw)) return QuietNaNOf(f, raw);
+    const uint128 b = CanonicalPattern(f, raw);
     const uint128 mag = Magnitude(f, b);
-    if (mag > f.infinity()) return b | f.quietBit();
-    if (b == f.infinity()) return b;
-    if (mag == 0) return 1;
-    // Positive values step away from zero (the largest finite one reaches
-    // +infinity), negative ones towards it (-smallest subnormal reaches -0,
-    // -infinity reaches -largest finite).
-    return IsNegative(f, b) ? b - 1 : b + 1;
+    if (mag == 0) return MagnitudeFromIndex(f, 1);
+    const uint128 sign = b & f.signBit();
+    const uint128 index = MagnitudeIndex(f, mag);
+    if (sign == 0) {
+        // +infinity stays; without infinities nothing lies above the largest
+        // finite value, which stays too.
+        if (mag == f.infinity() && f.hasInfinity()) return b;
+        if (mag == f.largestFinite() && !f.hasInfinity()) return b;
+        return MagnitudeFromIndex(f, index + 1);  // the largest finite value reaches +infinity
+    }
+    // Negative values step towards zero: -smallest subnormal reaches -0,
+    // -infinity reaches -largest finite.
+    return sign | MagnitudeFromIndex(f, index - 1);
 }
 
 uint128 NextDownPattern(const FormatInfo& f, uint128 bits) {
     const uint128 b = bits & f.patternMask();
-    if (Magnitude(f, b) > f.infinity()) return b | f.quietBit();
+    if (IsNaNPattern(f, b)) return QuietNaNOf(f, b);
     // nextDown(x) = -nextUp(-x), with the negations done on the sign bit.
     return NextUpPattern(f, b ^ f.signBit()) ^ f.signBit();
 }
@@ -72,12 +83,15 @@ double NEAR_8(const double& x) { return DoubleFromBits(static_cast<uint64_t>(Nex
 __float128 NEAR16(const __float128& x) { return QuadFromBits(NextUpPattern(F128(), Bits(x))); }
 __float128 NEAR_16(const __float128& x) { return QuadFromBits(NextDownPattern(F128(), Bits(x))); }
 
+int RepresentationExponent(const FormatInfo& f, std::string_view exponentField, bool zeroOrSubnormal) {
+    if (zeroOrSubnormal) return f.emin;
+    const uint128 stored = UnsignedFromDigits(exponentField) & ((uint128(1) << f.exponentBits) - 1);
+    return static_cast<int>(stored) - f.bias;
+}
+
 int RepresentationExponent(int formatKind, std::string_view exponentField, bool zeroOrSubnormal) {
     const FormatInfo* f = FormatFor(formatKind);
-    if (f == nullptr) return 0;
-    if (zeroOrSubnormal) return f->emin;
-    const uint128 stored = UnsignedFromDigits(exponentField) & ((uint128(1) << f->exponentBits) - 1);
-    return static_cast<int>(stored) - f->bias;
+    return f == nullptr ? 0 : RepresentationExponent(*f, exponentField, zeroOrSubnormal);
 }
 
 }  // namespace ieee

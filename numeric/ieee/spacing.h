@@ -8,7 +8,10 @@
 namespace ieee {
 
 // On patterns of any format of the table (the low f.bits bits of a uint128):
-// ULP, nextUp and nextDown as below.
+// ULP, nextUp and nextDown as below. Non-canonical encodings of a finite
+// value step from its canonical one. A format without infinities has no
+// value above its largest finite one: nextUp gives that value back (and
+// nextDown of its negative likewise), as nextUp of +infinity does.
 uint128 UlpPattern(const FormatInfo& f, uint128 bits);
 uint128 NextUpPattern(const FormatInfo& f, uint128 bits);
 uint128 NextDownPattern(const FormatInfo& f, uint128 bits);
@@ -33,7 +36,9 @@ __float128 NEAR_16(const __float128& x);
 // Representation exponent E from the exponent field text (read as an unsigned
 // binary number by UnsignedFromDigits's rule, the low-order bits of the
 // format's exponent width kept): stored exponent - bias, or Emin when
-// zeroOrSubnormal. 0 for an unknown format kind.
+// zeroOrSubnormal.
+int RepresentationExponent(const FormatInfo& f, std::string_view exponentField, bool zeroOrSubnormal);
+// The same by kind; 0 for an unknown kind.
 int RepresentationExponent(int formatKind, std::string_view exponentField, bool zeroOrSubnormal);
 
 }  // namespace ieee

@@ -66,14 +66,18 @@ ConversionError ConversionErrorOf(const FormatInfo& f, const TypedDecimal& typed
 
 // The pattern as upper-case hexadecimal digits, all of them (leading zeros
 // kept): "3DCCCCCD", "3FB999999999999A"; binary128 in groups of eight
-// digits separated by one blank. Bits above the format's width are not shown.
+// digits separated by one blank; a format with an explicit leading bit with a
+// blank between sign and exponent and the significand ("3FFB
+// CCCCCCCCCCCCCCCD"). A width that is no multiple of four has a first digit
+// of fewer bits (6 bits: "3F" at most). Bits above the format's width are not
+// shown.
 std::string HexWord(const FormatInfo& f, uint128 bits);
 
 enum class HexStatus {
     Ok,             // bits holds the pattern
     Empty,          // no digit at all: bits unchanged
     BadCharacter,   // a character that is no hexadecimal digit: bits unchanged
-    TooManyDigits,  // more digits than the format has: bits unchanged
+    TooManyDigits,  // more digits (or bits) than the format has: bits unchanged
 };
 // Reads a hexadecimal word: an optional 0x or 0X (after any leading blanks,
 // tabs and underscores), digits of either case; blanks, tabs and underscores
@@ -97,18 +101,23 @@ HexStatus ReadHexWord(const FormatInfo& f, std::string_view text, uint128& bits)
 // Examples: "0.1", "1.9999999999999998", "1e-45", "3.4028235e+38", binary64
 // 2^57 "144115188075855872" (not "144115188075855870"), binary16 65504
 // "65504" (not "65500"); "-0" for negative zero; "Infinity", "-Infinity",
-// "NaN" for the others. Does not depend on the C locale.
+// "NaN" for the others. A non-canonical encoding gives the text of its value,
+// which reads back to the canonical encoding. Does not depend on the C locale.
 std::string ShortestText(const FormatInfo& f, uint128 bits);
 
 // The C99 %a form: "0x1.99999ap-4", "-0x0p+0", "0x1p-149"; "inf", "-inf",
-// "nan" for the others. binary32, binary16 and bfloat16 values are written as
-// %a writes them as binary64 values (subnormals normalised), binary64
-// subnormals with a leading 0 ("0x0.0000000000001p-1022"), binary128 as
-// %Qa does. The point is '.' whatever the C locale.
+// "nan" for the others. binary32, binary16, bfloat16 and every format whose
+// values binary32 holds are written as %a writes them as binary64 values
+// (subnormals normalised), binary64 subnormals with a leading 0
+// ("0x0.0000000000001p-1022"), binary128 as %Qa does, every other format
+// normalised with the leading digit 1 ("0x1.99999999999999ap-4"). The point
+// is '.' whatever the C locale.
 std::string HexFloatText(const FormatInfo& f, uint128 bits);
 
 // NaN details: the quiet bit (first fraction bit) and the payload (the
-// fraction without it). A pattern that is no NaN gives false and 0.
+// fraction without it; below an explicit leading bit). A format whose one
+// NaN is the all-ones magnitude gives quiet and 0. A pattern that is no NaN
+// gives false and 0.
 struct NaNDetails {
     bool quiet = false;
     uint128 payload = 0;

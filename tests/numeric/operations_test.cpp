@@ -241,7 +241,7 @@ class OperationsSweep : public ::testing::TestWithParam<Operation> {};
 TEST_P(OperationsSweep, MatchesMpfr) {
     const Operation op = GetParam();
     std::mt19937_64 rng(1000 + static_cast<int>(op));
-    const auto formats = ieee::AllFormats();
+    const auto formats = ieee::AllFormats().first(5);  // the formats the oracle models; the others have their own sweep
     int cases = 0;
     for (const ieee::FormatInfo& f : formats) {
         const int count = f.kind == ieee::KIND_BINARY128 ? 500 : 1200;

@@ -90,7 +90,7 @@ void EveryPattern(const Fmt& o) {
             std::string actual, expected;
         };
         std::vector<Item> items = {
-            {"value", FloatText(ieee::SixteenBitValue(f, in)), ""},
+            {"value", FloatText(ieee::FloatValue(f, in)), ""},
             {"text", ieee::ScientificText(f, in, false), ""},
             {"+text", ieee::ScientificText(f, in, true), ""},
             {"ULP", Fields(o, ieee::UlpPattern(f, in)), ""},
@@ -535,8 +535,8 @@ TEST(SixteenBitTexts, WorkedExamples) {
     EXPECT_EQ(ieee::SignificandText(ieee::KIND_BINARY16, "0000000001", false), "9.7656E-04");
     EXPECT_EQ(ieee::SignificandText(ieee::KIND_BFLOAT16, "1111111", true), "1.992E+00");
     EXPECT_EQ(ieee::SignificandText(ieee::KIND_BFLOAT16, "11 0000000", false), "0.000E+00");  // low 7 bits only
-    EXPECT_EQ(ieee::Bits(ieee::SixteenBitValue(h, 0x3555)), ieee::Bits(0x1.554p-2f));
-    EXPECT_EQ(ieee::Bits(ieee::SixteenBitValue(h, 0x83FF)), ieee::Bits(-0x3FFp-24f));
+    EXPECT_EQ(ieee::Bits(ieee::FloatValue(h, 0x3555)), ieee::Bits(0x1.554p-2f));
+    EXPECT_EQ(ieee::Bits(ieee::FloatValue(h, 0x83FF)), ieee::Bits(-0x3FFp-24f));
 }
 
 // The toolkit switches the C locale to the user's; with a decimal comma the
