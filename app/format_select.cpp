@@ -10,11 +10,6 @@
 #include "dialog/encoding_table.h"
 #include "numeric/stored_display.h"
 
-// TRANSITIONAL: until the format table offers custom widths.
-namespace ieee {
-__attribute__((weak)) const FormatInfo* CustomFormat(int, int) { return nullptr; }
-}  // namespace ieee
-
 namespace {
 
 constexpr int kMinExponentBits = 2;

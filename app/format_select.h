@@ -5,11 +5,6 @@
 #include "dialog/dialog.h"
 #include "numeric/ieee/format_table.h"
 
-// TRANSITIONAL: until the format table offers custom widths.
-namespace ieee {
-const FormatInfo* CustomFormat(int exponentBits, int fractionBits);
-}  // namespace ieee
-
 // Enables the bit edits of FORMAT_KIND's row, disables the others; texts stay.
 void ENABLEBITEDITS(DIALOG& dlg, int id, int event);
 // Click on a format radio (dispatched by SUB_REPRESENT): select the format,

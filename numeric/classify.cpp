@@ -1,7 +1,9 @@
 // Class of the current datum, named in both caption languages.
 #include "numeric/classify.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <string>
 
 #include "app/fixed_text.h"
 #include "app/state.h"
@@ -11,8 +13,12 @@
 namespace {
 
 void SetDataType(const ieee::FormatInfo& f, ieee::uint128 pattern) {
-    for (int lang : {1, 2})
-        COMUN::DATATYPE[static_cast<std::size_t>(lang - 1)] = Padded(ClassText(f, pattern, lang), 30);
+    // 30 characters, as the five formats' class names always fit; the longer
+    // names of an explicit leading bit's encodings are kept whole.
+    for (int lang : {1, 2}) {
+        const std::string text = ClassText(f, pattern, lang);
+        COMUN::DATATYPE[static_cast<std::size_t>(lang - 1)] = Padded(text, std::max<std::size_t>(30, text.size()));
+    }
 }
 
 }  // namespace
@@ -20,10 +26,14 @@ void SetDataType(const ieee::FormatInfo& f, ieee::uint128 pattern) {
 void TAKE_CLASS(const ieee::FormatInfo& f, ieee::uint128 pattern) {
     using namespace COMUN;
     const ieee::ClassInfo info = ieee::ClassOf(f, pattern);
-    IS_ZERO = info.kind == ieee::PatternClass::Zero;
-    IS_SUBNORMAL = info.kind == ieee::PatternClass::Subnormal;
-    IS_INFINITY = info.kind == ieee::PatternClass::Infinity;
-    IS_NAN = info.kind == ieee::PatternClass::NaN;
+    using ieee::PatternClass;
+    // An explicit leading bit's own encodings count with the class they
+    // resemble: a pseudo-denormal with the subnormals (its exponent is Emin),
+    // a pseudo-infinity and a pseudo-NaN with the values that are no numbers.
+    IS_ZERO = info.kind == PatternClass::Zero;
+    IS_SUBNORMAL = info.kind == PatternClass::Subnormal || info.kind == PatternClass::PseudoDenormal;
+    IS_INFINITY = info.kind == PatternClass::Infinity || info.kind == PatternClass::PseudoInfinity;
+    IS_NAN = info.kind == PatternClass::NaN || info.kind == PatternClass::PseudoNaN;
     IS_FINITE = ieee::IsFinite(info.kind);
     // Which end of the exponent range the stored exponent stands at (the
     // parameter list names Emin and Emax by them).

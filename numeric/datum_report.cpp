@@ -158,7 +158,11 @@ DatumReport Report(const ieee::FormatInfo& f, ieee::uint128 bits, const ieee::Ty
 
     const ieee::ClassInfo info = ieee::ClassOf(f, bits);
     r.finite = ieee::IsFinite(info.kind);
-    const bool smallOrZero = info.kind == ieee::PatternClass::Zero || info.kind == ieee::PatternClass::Subnormal;
+    // A pseudo-denormal's exponent is Emin, as a subnormal's is.
+    const bool smallOrZero = info.kind == ieee::PatternClass::Zero || info.kind == ieee::PatternClass::Subnormal ||
+                             info.kind == ieee::PatternClass::PseudoDenormal;
+    // An explicit leading bit is the significand's integer part, whatever the class.
+    const bool leadingOne = f.explicitLeadingBit ? (bits & f.integerBit()) != 0 : !smallOrZero;
     if (r.finite) {
         r.exponent = ieee::RepresentationExponent(f.kind, r.exponentField, smallOrZero);
         // The caption's mark reads the exponent field as the decoding does:
@@ -167,7 +171,7 @@ DatumReport Report(const ieee::FormatInfo& f, ieee::uint128 bits, const ieee::Ty
         r.exponentMark = stored <= 1 ? "Emin" : stored >= f.maxStored() - 1 ? "Emax" : "E";
         r.exponentCaption = bilingual::PickString({"Exponentul reprezentarii", "Representation Exponent"}, lang) +
                             " (" + r.exponentMark + ")";
-        r.significand = Trimmed(ieee::SignificandText(f.kind, r.fraction, !smallOrZero));
+        r.significand = Trimmed(ieee::SignificandText(f.kind, r.fraction, leadingOne));
         r.ulp = Trimmed(ieee::ScientificText(f, ieee::UlpPattern(f, bits), false));
         const ieee::uint128 up = ieee::NextUpPattern(f, bits);
         const ieee::uint128 down = ieee::NextDownPattern(f, bits);

@@ -38,12 +38,26 @@ void ISINFINITY_OR_NAN() {
     INF_SIGN = (!VALUE_CHAR.empty() && VALUE_CHAR[0] == '-') ? '1' : '0';
 }
 
-void SETEDITSFORINFINITY_NAN(DIALOG& dlg, int, int) {
+bool SETEDITSFORINFINITY_NAN(DIALOG& dlg, int, int) {
     using namespace COMUN;
-    if (!IS_NAN && !IS_INFINITY) return;
+    if (!IS_NAN && !IS_INFINITY) return true;
     const FormatRow* row = RowOfKind(FORMAT_KIND);
-    if (row == nullptr) return;
+    if (row == nullptr) return true;
     const bool inf = IS_INFINITY;
+    const ieee::FormatInfo& f = *row->info;
+    if (!HasOwnRadio(f)) {
+        // The formats of the list follow their own special values: no
+        // infinity (or no NaN) to write is an invalid value; a significand
+        // with an explicit leading bit has it set in both.
+        if (inf ? !f.hasInfinity() : !f.hasNaN()) {
+            ShowInvalidValue();
+            return false;
+        }
+        const ieee::uint128 sign = (inf ? INF_SIGN : NAN_SIGN) == '1' ? f.signBit() : 0;
+        WRITE_ROW_PATTERN(dlg, *row,
+                          sign | (inf ? f.infinity() : f.exponentMask() | f.integerBit() | f.fractionMask()));
+        return true;
+    }
     const std::string& fill = inf ? STR_0 : STR_1;
     for (const FieldEdit& field : row->Fields()) {
         const auto width = static_cast<std::size_t>(field.width);
@@ -51,6 +65,7 @@ void SETEDITSFORINFINITY_NAN(DIALOG& dlg, int, int) {
         else if (field.first == 1) DIALOG_SET_TEXT(dlg, field.id, std::string(width, '1'));
         else DIALOG_SET_TEXT(dlg, field.id, std::string_view(fill).substr(0, width));
     }
+    return true;
 }
 
 bool BITSFROMVALUE(DIALOG& dlg, int, int) {

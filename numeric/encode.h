@@ -9,7 +9,9 @@
 #include <cstdint>
 
 void ISINFINITY_OR_NAN();
-void SETEDITSFORINFINITY_NAN(DIALOG& dlg, int id, int event);
+// Writes the pattern of a typed infinity or NaN keyword into the current
+// format's fields; false (after its message) in a format without that value.
+bool SETEDITSFORINFINITY_NAN(DIALOG& dlg, int id, int event);
 // False for a text that is no number (after its message; nothing changes).
 bool BITSFROMVALUE(DIALOG& dlg, int id, int event);
 // Width of the bit field shown by control id in the current format (0 if

@@ -73,7 +73,7 @@ void SUB_EXPONENT(DIALOG& dlg, int, int) {
     const ieee::FormatInfo* format = row->info;
 
     const std::string exponentField = RowBitString(dlg, *row).substr(1, static_cast<std::size_t>(format->exponentBits));
-    const int e = ieee::RepresentationExponent(format->kind, exponentField, COMUN::IS_ZERO || COMUN::IS_SUBNORMAL);
+    const int e = ieee::RepresentationExponent(*format, exponentField, COMUN::IS_ZERO || COMUN::IS_SUBNORMAL);
     DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, std::to_string(e));
 
     std::string caption = ByLanguage("Exponentul reprezentarii", "Representation Exponent");
@@ -92,11 +92,16 @@ void SUB_FRACTION(DIALOG& dlg, int, int) {
     if (row == nullptr) return;
     const ieee::FormatInfo* format = row->info;
 
-    const std::string fraction = RowBitString(dlg, *row).substr(1 + static_cast<std::size_t>(format->exponentBits));
+    std::string fraction = RowBitString(dlg, *row).substr(1 + static_cast<std::size_t>(format->exponentBits));
     std::string& display = SignificandDisplay();
     if (COMUN::IS_FINITE) {
-        const bool hiddenOne = !(COMUN::IS_SUBNORMAL || COMUN::IS_ZERO);
-        display = ieee::SignificandText(format->kind, fraction, hiddenOne);
+        bool hiddenOne = !(COMUN::IS_SUBNORMAL || COMUN::IS_ZERO);
+        if (format->explicitLeadingBit) {
+            // The leading bit is the field before the fraction, whatever the exponent.
+            hiddenOne = !fraction.empty() && fraction[0] == '1';
+            fraction.erase(0, 1);
+        }
+        display = ieee::SignificandText(*format, fraction, hiddenOne);
         display.resize(42, ' ');
     }
     DIALOG_SET_TEXT(dlg, IDC_PARAM_VALUE, LeftTrim(display));

@@ -41,8 +41,7 @@ bool ConvertValueText(DIALOG& dlg, int id, int event) {
     ISINFINITY_OR_NAN();
     if (IS_NAN || IS_INFINITY) {
         FORGET_TYPED_NUMBER();
-        SETEDITSFORINFINITY_NAN(dlg, id, event);
-        return true;
+        return SETEDITSFORINFINITY_NAN(dlg, id, event);
     }
     return BITSFROMVALUE(dlg, id, event);
 }

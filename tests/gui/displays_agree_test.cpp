@@ -64,6 +64,7 @@ TEST_F(DisplaysAgree, AShortFieldIsItsNumberInItsOwnPlace) {
             const auto width = static_cast<std::size_t>(field.width);
             if (field.first == 0) full.push_back("1");
             else if (field.first == 1) full.push_back("0" + std::string(width - 1, '1'));
+            else if (width < 3) full.push_back("0" + std::string(width - 1, '1'));  // an integer bit, a short fraction
             else full.push_back("01" + std::string(width - 3, '0') + "1");
         }
         for (std::size_t k = 0; k < full.size(); ++k) {

@@ -306,13 +306,13 @@ TEST_F(AppTest, EveryActionWorksFromTheKeyboard) {
         return order;
     };
     const std::vector<std::string> expected = {
-        "IDC_VALUE",        "IDC_DATA_TYPE",   "IDC_PARAM_VALUE", "IDC_HELP_INFO",   "IDC_LANG_RO",
-        "IDC_FORMAT_32",    "IDC_ALL_FIELDS",  "IDC_ZEROS",       "IDC_ONES",        "IDC_INVERT",
-        "IDC_HELP_SUMMARY", "IDC_SIGN_32",     "IDC_EXPONENT_32", "IDC_FRACTION_32", "IDC_CURSOR_POS",
-        "IDC_FIELD_WIDTH",  "IDC_EXACT_VALUE", "IDC_ERROR_VALUE", "IDC_ERROR_ULP",   "IDC_ERROR_REL",
-        "IDC_HEX",          "IDC_BIG_ENDIAN",  "IDC_BYTES",       "IDC_SHORTEST",    "IDC_HEXFLOAT",
-        "IDC_STEP_DOWN",    "IDC_STEP_UP",     "IDC_COPY_AS",     "IDC_STEPS",       "IDC_ABOUT",
-        "IDC_COMPARE",      "IDC_OPERATIONS",  "IDC_EXIT"};
+        "IDC_VALUE",      "IDC_DATA_TYPE",    "IDC_PARAM_VALUE", "IDC_HELP_INFO",   "IDC_LANG_RO",
+        "IDC_FORMAT_32",  "IDC_ALT_LIST",     "IDC_ALL_FIELDS",  "IDC_ZEROS",       "IDC_ONES",
+        "IDC_INVERT",     "IDC_HELP_SUMMARY", "IDC_SIGN_32",     "IDC_EXPONENT_32", "IDC_FRACTION_32",
+        "IDC_CURSOR_POS", "IDC_FIELD_WIDTH",  "IDC_EXACT_VALUE", "IDC_ERROR_VALUE", "IDC_ERROR_ULP",
+        "IDC_ERROR_REL",  "IDC_HEX",          "IDC_BIG_ENDIAN",  "IDC_BYTES",       "IDC_SHORTEST",
+        "IDC_HEXFLOAT",   "IDC_STEP_DOWN",    "IDC_STEP_UP",     "IDC_COPY_AS",     "IDC_STEPS",
+        "IDC_ABOUT",      "IDC_COMPARE",      "IDC_OPERATIONS",  "IDC_EXIT"};
     EXPECT_EQ(tabOrder(), expected);
 
     // A format by the arrow keys; the list (enabled by a finite datum) by the arrow keys too.
