@@ -157,6 +157,10 @@ public:
         choices->addWidget(operation_, 0, 3);
         choices->addWidget(targetLabel_, 0, 4);
         choices->addWidget(target_, 0, 5);
+        // The 8-bit formats' saturating conversion: an overflow gives the largest finite value.
+        saturate_ = new QCheckBox(this);
+        saturate_->setObjectName(QStringLiteral("saturate"));
+        choices->addWidget(saturate_, 0, 6);
         choices->setColumnStretch(3, 1);
         top->addLayout(choices);
 
@@ -324,6 +328,7 @@ public:
         connect(format_, &QComboBox::currentIndexChanged, this, [this] { Update(); });
         connect(operation_, &QComboBox::currentIndexChanged, this, [this] { Update(); });
         connect(target_, &QComboBox::currentIndexChanged, this, [this] { Update(); });
+        connect(saturate_, &QCheckBox::toggled, this, [this] { Update(); });
         connect(roundingButtons, &QButtonGroup::idToggled, this, [this](int, bool on) {
             if (on) Update();
         });
@@ -407,6 +412,10 @@ public:
         Name(format_, Say({"Format", "Format"}, lang));
         Name(operation_, Say({"Operatie", "Operation"}, lang));
         Name(target_, Say({"Format destinatie", "Target format"}, lang));
+        saturate_->setText(Say({"Saturare", "Saturate"}, lang));
+        Name(saturate_, Say({"Conversie cu saturare: depasirea da cea mai mare valoare finita",
+                             "Saturating conversion: an overflow gives the largest finite value"},
+                            lang));
         Update();
     }
 
@@ -416,6 +425,12 @@ public:
         c.format = ieee::FormatFor(format_->currentData().toInt());
         c.operation = opsview::kAllOperations[std::max(0, operation_->currentIndex())];
         c.target = ieee::FormatFor(target_->currentData().toInt());
+        // Offered for the conversions to the 8-bit formats that have a value
+        // beyond the largest finite one (an infinity or a NaN).
+        const bool canSaturate = c.operation == ieee::Operation::ConvertFormat && c.target != nullptr &&
+                                 c.target->bits == 8 && c.target->hasNaN();
+        saturate_->setEnabled(canSaturate);
+        c.saturate = canSaturate && saturate_->isChecked();
         for (std::size_t k = 0; k < rounding_.size(); ++k)
             if (rounding_[k]->isChecked()) c.rounding = ieee::kAllRoundings[k];
         c.tininess = tininess_[1]->isChecked() ? ieee::Tininess::BeforeRounding : ieee::Tininess::AfterRounding;
@@ -538,6 +553,7 @@ private:
     QComboBox* format_ = nullptr;
     QComboBox* operation_ = nullptr;
     QComboBox* target_ = nullptr;
+    QCheckBox* saturate_ = nullptr;
     QLabel* formatLabel_ = nullptr;
     QLabel* operationLabel_ = nullptr;
     QLabel* targetLabel_ = nullptr;

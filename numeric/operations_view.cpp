@@ -145,7 +145,8 @@ View Build(const Choices& c) {
     v.hasResult = true;
     const std::span<const ieee::uint128> in(bits, static_cast<std::size_t>(count));
     const ieee::ResultAndRows computed =
-        ieee::ComputeWithAllDirections(c.operation, f, in, c.rounding, c.tininess, c.target);
+        ieee::ComputeWithAllDirections(c.operation, f, in, c.rounding, c.tininess, c.target,
+                                       c.saturate ? ieee::OnOverflow::Saturate : ieee::OnOverflow::Standard);
     v.result = computed.chosen;
     const ieee::Result& r = v.result;
     if (r.hasPattern) {

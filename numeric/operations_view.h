@@ -43,6 +43,7 @@ struct Choices {
     const ieee::FormatInfo* format = nullptr;
     ieee::Operation operation = ieee::Operation::Add;
     const ieee::FormatInfo* target = nullptr;  // convertFormat only
+    bool saturate = false;                     // convertFormat: an overflow gives the largest finite value
     ieee::Rounding rounding = ieee::Rounding::TiesToEven;
     ieee::Tininess tininess = ieee::Tininess::AfterRounding;
     std::array<std::string_view, 3> operands;  // a, b, c as typed
