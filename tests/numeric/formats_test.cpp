@@ -389,14 +389,18 @@ TEST(FormatsSweep, CustomWidthsAgainstMpfr) {
             EXPECT_EQ(ieee::ReadFreeForm(f, mid, back) == ieee::ReadStatus::Value ? back : o.infinity(), ref) << mid;
         }
     }
-    // The native readers of binary32, binary64 and binary128 agree with the generic path.
+    // The native paths of binary32, binary64 and binary128 against the generic
+    // one: a custom format of the same widths has the same patterns.
     for (int i = 0; i < 6000; ++i) {
         const ieee::FormatInfo& f = ieee::AllFormats()[static_cast<size_t>(i % 3)];
+        const ieee::FormatInfo& twin = *ieee::CustomFormat(f.exponentBits, f.fractionBits);
         const std::string text = (rng() % 2 ? "-" : "") + std::to_string(rng() >> (rng() % 64)) + "e" +
                                  std::to_string(static_cast<int>(rng() % 10000) - 5000);
         uint128 a = 0, b = 0;
-        EXPECT_EQ(ieee::ReadFreeForm(f, text, a), ieee::ReadGeneric(f, text, b));
+        EXPECT_EQ(ieee::ReadFreeForm(f, text, a), ieee::ReadFreeForm(twin, text, b));
         EXPECT_EQ(a, b) << text;
+        EXPECT_EQ(ieee::ShortestText(f, a), ieee::ShortestText(twin, a)) << text;
+        EXPECT_EQ(ieee::NextUpPattern(f, a), ieee::NextUpPattern(twin, a)) << text;
     }
 }
 
