@@ -18,42 +18,7 @@
 #include "dialog/dialog_qt.h"
 #include "dialog/platform.h"
 
-#include "cpu_time.h"
-
-namespace {
-
-constexpr int kKeystrokes = 40;  // each a digit typed and taken back: two keystrokes
-
-struct Cost {
-    double update = 0;
-    double total = 0;
-};
-
-// CPU milliseconds per keystroke at the end of `edit`: a '7' typed, then
-// taken back, the windows painted after each.
-Cost PerKeystroke(QLineEdit* edit) {
-    edit->setFocus(Qt::OtherFocusReason);
-    edit->end(false);
-    Paint();
-    for (int n = 0; n < 4; ++n) {
-        QTest::keyClick(edit, n % 2 == 0 ? Qt::Key_7 : Qt::Key_Backspace);
-        Paint();
-    }
-    Cost cost;
-    for (int n = 0; n < 2 * kKeystrokes; ++n) {
-        const double start = CpuMs();
-        QTest::keyClick(edit, n % 2 == 0 ? Qt::Key_7 : Qt::Key_Backspace);
-        const double typed = CpuMs();
-        Paint();
-        cost.update += typed - start;
-        cost.total += CpuMs() - start;
-    }
-    cost.update /= 2.0 * kKeystrokes;
-    cost.total /= 2.0 * kKeystrokes;
-    return cost;
-}
-
-}  // namespace
+#include "keystroke_cost.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -183,6 +183,7 @@ void Batch::Line(std::string_view line) {
     ieee::uint128 bits = 0;
     ieee::Flags flags;
     ieee::Outcome outcome = ieee::Outcome::None;
+    bool noValue = false;
     if (setup_.decimal) {
         // One number, printable ASCII only, nothing after it: the value
         // field's grammar would stop at a blank, comma or slash and ignore
@@ -220,10 +221,15 @@ void Batch::Line(std::string_view line) {
             bits = r.bits;
             flags = r.flags;
             native_.Resume();
-            if (!r.hasPattern) outcome = r.outcome;
+            if (!r.hasPattern) {
+                outcome = r.outcome;
+                // An invalid result in a format without NaNs has no pattern.
+                noValue = outcome == ieee::Outcome::None;
+            }
         }
     }
-    if (outcome != ieee::Outcome::None) outBuffer_ += ShortName(outcome);
+    if (noValue) outBuffer_ += "none";
+    else if (outcome != ieee::Outcome::None) outBuffer_ += ShortName(outcome);
     else AppendHex(outBuffer_, bits, resultDigits_);
     outBuffer_ += ' ';
     AppendHex(outBuffer_, flags.Byte(), 2);

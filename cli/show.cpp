@@ -32,8 +32,13 @@ std::string Text(const report::DatumReport& r, std::string_view input, int lang)
     out += " (";
     out += r.format->name;
     out += ")\n";
-    Line(out, pick({"campuri (semn exponent fractie)", "fields (sign exponent fraction)"}),
-         r.sign + ' ' + r.exponentField + ' ' + r.fraction);
+    // x87's integer bit is a field of its own, before the fraction.
+    if (r.format->explicitLeadingBit && !r.fraction.empty())
+        Line(out, pick({"campuri (semn exponent bit intreg fractie)", "fields (sign exponent integer fraction)"}),
+             r.sign + ' ' + r.exponentField + ' ' + r.fraction.substr(0, 1) + ' ' + r.fraction.substr(1));
+    else
+        Line(out, pick({"campuri (semn exponent fractie)", "fields (sign exponent fraction)"}),
+             r.sign + ' ' + r.exponentField + ' ' + r.fraction);
     Line(out, pick({"cuvant hexazecimal", "hexadecimal word"}), r.hex);
     Line(out, pick({"clasa", "class"}), r.classText);
     Line(out, pick({"valoare", "value"}), r.value);

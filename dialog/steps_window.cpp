@@ -54,7 +54,7 @@ public:
                 [this] { QGuiApplication::clipboard()->setText(FromWindows1252(stepsview::PlainText(lines_))); });
         connect(close_, &QPushButton::clicked, this, &QDialog::close);
         const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-        resize(digit * 96, fontMetrics().lineSpacing() * 26);
+        resize(digit * 118, fontMetrics().lineSpacing() * 30);
         Retranslate();
     }
 

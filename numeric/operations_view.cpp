@@ -49,8 +49,11 @@ constexpr Pair kFlagNames[] = {
 // Gives the bits of a pattern as sign, exponent and fraction.
 std::string FieldsText(const ieee::FormatInfo& f, ieee::uint128 bits) {
     const std::string all = ieee::BitString(f, bits);
-    return all.substr(0, 1) + ' ' + all.substr(1, static_cast<std::size_t>(f.exponentBits)) + ' ' +
-           all.substr(static_cast<std::size_t>(1 + f.exponentBits));
+    const std::size_t e = static_cast<std::size_t>(f.exponentBits);
+    // x87's integer bit is a field of its own, before the fraction.
+    if (f.explicitLeadingBit)
+        return all.substr(0, 1) + ' ' + all.substr(1, e) + ' ' + all.substr(1 + e, 1) + ' ' + all.substr(2 + e);
+    return all.substr(0, 1) + ' ' + all.substr(1, e) + ' ' + all.substr(1 + e);
 }
 
 // A text cut short after its first significant digits gets an ellipsis

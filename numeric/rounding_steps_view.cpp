@@ -183,10 +183,13 @@ void RoundingLines(Lines& L, const ieee::FormatInfo& f, const ieee::RoundingStep
     // Overflow and underflow.
     const ieee::ClassInfo cls = ieee::ClassOf(f, s.result.bits);
     if (s.beyondRange) {
-        L.Step(L.T({"Cu exponent nelimitat rezultatul ar avea E = ",
-                    "With an unbounded exponent the result would have E = "}) +
-               std::to_string(s.exponent + (s.carry ? 1 : 0)) + " > emax = " + std::to_string(f.emax) +
-               L.T({": depaseste domeniul (overflow).", ": it overflows."}));
+        const ieee::uint128 largest = f.largestFinite();
+        L.Step(L.T({"Rotunjit cu exponent nelimitat, rezultatul (E = ",
+                    "Rounded with an unbounded exponent, the result (E = "}) +
+               std::to_string(s.exponent + (s.carry ? 1 : 0)) +
+               L.T({") este peste cea mai mare valoare finita a formatului, ",
+                    ") lies above the largest finite value of the format, "}) +
+               Pattern(f, largest) + L.T({": depaseste domeniul (overflow).", ": it overflows."}));
         if (mainDialog)
             L.More(L.T({"Campul de valoare refuza un astfel de numar: \"Valoare invalida\".",
                         "The value field refuses such a number: \"Invalid Value\"."}));

@@ -14,6 +14,7 @@
 #include "dialog/copy_menu.h"
 #include "dialog/platform.h"
 #include "numeric/copy_as.h"
+#include "numeric/datum_report.h"
 #include "numeric/decode.h"
 #include "numeric/ieee/byte_order.h"
 #include "numeric/ieee/bit_pattern.h"
@@ -33,16 +34,6 @@ std::string ByLanguage(std::string_view romanian, std::string_view english) {
     return bilingual::PickString({romanian, english}, COMUN::LANG);
 }
 
-std::string HexDigits(ieee::uint128 value) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string out;
-    do {
-        out.insert(out.begin(), kDigits[static_cast<unsigned>(value & 0xF)]);
-        value >>= 4;
-    } while (value != 0);
-    return out;
-}
-
 // What the exact value box says of a pattern that is no finite number.
 std::string SpecialValueText(const ieee::FormatInfo& f, ieee::uint128 bits) {
     const bool negative = ieee::IsNegative(f, bits);
@@ -54,7 +45,7 @@ std::string SpecialValueText(const ieee::FormatInfo& f, ieee::uint128 bits) {
     text += ByLanguage(", semn ", ", sign ");
     text += negative ? "-" : "+";
     text += ByLanguage(", sarcina utila 0x", ", payload 0x");
-    text += HexDigits(nan.payload);
+    text += report::HexNumber(nan.payload);
     return text;
 }
 

@@ -486,11 +486,34 @@ bool HexDecimal(const HexFloatLiteral& literal, TypedDecimal& out) {
     return true;
 }
 
+// The generic path of every format: the words by the format's special
+// values, numbers by ConvertGeneric.
+ReadStatus ReadGeneric(const FormatInfo& f, std::string_view text, uint128& bits) {
+    const Scan s = Check(text);
+    if (s.status != ReadStatus::Value) return s.status;
+    const uint128 sign = s.negative ? f.signBit() : 0;
+    switch (s.kind) {
+    case Kind::NaN:
+        if (!f.hasNaN()) return ReadStatus::Invalid;
+        bits = sign | DefaultNaNPattern(f);
+        return ReadStatus::Value;
+    case Kind::Infinity:
+        if (!f.hasInfinity()) return ReadStatus::Invalid;
+        bits = sign | f.infinity();
+        return ReadStatus::Value;
+    case Kind::Finite: break;
+    }
+    uint128 magnitude = 0;
+    const ReadStatus status = ConvertGeneric(f, s, magnitude);
+    if (status == ReadStatus::Value) bits = sign | magnitude;
+    return status;
+}
+
 }  // namespace
 
 // binary32, binary64 and binary128 have native converters (the speed path,
-// checked against the generic one by the tests); every format has the
-// generic path.
+// checked by the tests against the generic path of a custom format of the
+// same widths); every other format has the generic path.
 ReadStatus ReadFreeForm(const FormatInfo& f, std::string_view text, uint128& bits) {
     HexFloatLiteral literal;
     ReadStatus hexStatus;
@@ -525,27 +548,6 @@ ReadStatus ReadFreeForm(const FormatInfo& f, std::string_view text, uint128& bit
     }
     default: return ReadGeneric(f, text, bits);
     }
-}
-
-ReadStatus ReadGeneric(const FormatInfo& f, std::string_view text, uint128& bits) {
-    const Scan s = Check(text);
-    if (s.status != ReadStatus::Value) return s.status;
-    const uint128 sign = s.negative ? f.signBit() : 0;
-    switch (s.kind) {
-    case Kind::NaN:
-        if (!f.hasNaN()) return ReadStatus::Invalid;
-        bits = sign | DefaultNaNPattern(f);
-        return ReadStatus::Value;
-    case Kind::Infinity:
-        if (!f.hasInfinity()) return ReadStatus::Invalid;
-        bits = sign | f.infinity();
-        return ReadStatus::Value;
-    case Kind::Finite: break;
-    }
-    uint128 magnitude = 0;
-    const ReadStatus status = ConvertGeneric(f, s, magnitude);
-    if (status == ReadStatus::Value) bits = sign | magnitude;
-    return status;
 }
 
 // The same scan as ReadFreeForm, so both always agree on what the text is;

@@ -48,8 +48,5 @@ ReadStatus ReadFreeForm(std::string_view text, __float128& x);
 // the decimal digits; the result is always a canonical encoding (x87: the
 // integer bit set exactly for a non-zero exponent field).
 ReadStatus ReadFreeForm(const FormatInfo& f, std::string_view text, uint128& bits);
-// The generic path alone, for every format (the three native formats
-// included): what ReadFreeForm's native converters are checked against.
-ReadStatus ReadGeneric(const FormatInfo& f, std::string_view text, uint128& bits);
 
 }  // namespace ieee

@@ -270,7 +270,6 @@ RoundingSteps ExplainRounding(const FormatInfo& f, const ExactValue& x, Rounding
         mpz_add_ui(next.get(), kept.get(), 1);
         s.carry = mpz_sizeinbase(next.get(), 2) > mpz_sizeinbase(kept.get(), 2);
     }
-    s.beyondRange = s.exponent > f.emax || (s.exponent == f.emax && s.carry);
 
     // The rounding itself, by the same routine every conversion and
     // operation uses; a value wholly below the round bit is stood in for by
@@ -282,7 +281,10 @@ RoundingSteps ExplainRounding(const FormatInfo& f, const ExactValue& x, Rounding
         mpz_set_ui(one.get(), 1);
         s.result = RoundExact(f, s.negative, one.get(), s.quantumExp - 3, true, rounding, tininess);
     }
-    if (s.exponent <= f.emax) {
+    // Beyond the largest finite value, wherever that lies (E4M3 gives its
+    // top significand of the top binade to its NaN).
+    s.beyondRange = s.result.flags.overflow;
+    if (!s.beyondRange) {
         const Rounded truncated =
             RoundExact(f, s.negative, kept.get(), s.quantumExp, false, Rounding::TowardZero, tininess);
         s.truncated = truncated.bits;

@@ -52,9 +52,9 @@ struct RoundingSteps {
     Decision decision = Decision::Exact;
     bool awayFromZero = false;  // the kept bits are increased by one unit in magnitude
     bool carry = false;         // that increase carries into a new leading bit (the exponent grows by 1)
-    bool beyondRange = false;   // the rounded value's exponent is above emax: overflow
+    bool beyondRange = false;   // the rounded value lies beyond the largest finite value: overflow
     Rounded result;             // the pattern and the flags of the rounding (invalid and divideByZero never)
-    uint128 truncated = 0;      // the pattern of the kept bits (the candidate toward zero), when in range
+    uint128 truncated = 0;      // the pattern of the kept bits (the candidate toward zero), unless beyondRange
 };
 
 // The steps of rounding `x` to format `f` in `rounding`. A NotFinite value

@@ -59,7 +59,9 @@ std::string Digits(uint128 bits, int digits) {
 }
 
 std::string Expected(const ieee::Result& r) {
-    std::string line = r.hasPattern ? Digits(r.bits, r.format->hexDigits()) : std::string(cli::ShortName(r.outcome));
+    std::string line = r.hasPattern                       ? Digits(r.bits, r.format->hexDigits())
+                       : r.outcome == ieee::Outcome::None ? std::string("none")
+                                                          : std::string(cli::ShortName(r.outcome));
     return line + ' ' + Digits(r.flags.Byte(), 2);
 }
 

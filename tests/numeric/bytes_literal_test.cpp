@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "mpfr_oracle.h"
+#include "numeric/ieee/pattern_class.h"
 #include "numeric/ieee/bit_pattern.h"
 #include "numeric/ieee/byte_order.h"
 #include "numeric/ieee/code_literal.h"
@@ -51,6 +52,9 @@ TEST(BytesAndLiterals, RoundTripEveryFormat) {
             uint128 word = ~bits;
             ASSERT_EQ(ieee::ReadHexWord(f, ieee::HexWord(f, bits), word), ieee::HexStatus::Ok);
             EXPECT_EQ(word, bits) << f.name;
+            // A value is read back as its canonical encoding, which a
+            // non-canonical one (an x87 unnormal) is not.
+            if (!ieee::ClassOf(f, bits).canonical) continue;
             if (ieee::IsFinitePattern(f, bits)) {
                 const std::string hexFloat = ieee::CHexFloat(f, bits);
                 uint128 read = ~bits;

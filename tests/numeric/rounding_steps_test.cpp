@@ -61,6 +61,8 @@ TEST(RoundingSteps, CasesWorkedOutByHand) {
         {2, "1.000000000931322574615478515625", Rounding::TowardPositive, 0, 11, 0, 0, 1, Tail::Finite, "18", Decision::BelowHalf, 0x3C01, 1},
         // 65520 = 1.1111111111 1 x 2^15 in binary16: a tie whose rounding carries past emax.
         {2, "65520", even, 15, 11, 1, 0, 0, Tail::None, "", Decision::Tie, 0x7C00, 5},
+        // 465 = 1.110 1 0 001 x 2^8 in E4M3 rounds up onto 1.111 x 2^8, the NaN's place: an overflow.
+        {21, "465", even, 8, 4, 1, 0, 1, Tail::Finite, "3", Decision::AboveHalf, 0x7F, 5},
         // 0.375 = 1.1 x 2^-2 is exact.
         {8, "0.375", even, -2, 53, 0, 0, 0, Tail::None, "", Decision::Exact, 0x3FD8000000000000ull, 0},
     };
