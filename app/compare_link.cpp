@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/controls.h"
+#include "app/format_select.h"
 #include "app/format_rows.h"
 #include "app/state.h"
 #include "dialog/compare_window.h"
@@ -28,16 +29,14 @@ void COMPARE_CLICK(DIALOG& dlg, int, int) {
 
 bool CHOOSE_FORMAT(int kind) {
     DIALOG& main = ORVANEGLOBALS::DLG_MAIN;
-    const FormatRow* row = RowOfKind(kind);
-    if (row == nullptr || row->radio == 0) return false;
+    const ieee::FormatInfo* f = ieee::FormatFor(kind);
+    if (f == nullptr) return false;
     int length = 0;
     DIALOG_GET_INT(main, IDC_VALUE, length, INDEX_TEXTLENGTH);
     std::string text(static_cast<std::size_t>(std::max(length, 0)), ' ');
     DIALOG_GET_TEXT(main, IDC_VALUE, text);
-    if (COMUN::FORMAT_KIND != kind) {
-        DIALOG_SET_LOGICAL(main, row->radio, true);
-        SUB_REPRESENT(main, row->radio, EVENT_CLICKED);
-    }
+    // Its radio, or the Alt format choice set to it; choosing resets the field.
+    if (!CHOOSE_FORMAT(main, *f)) return false;
     // The number again, as if typed into the field of the new format.
     DIALOG_SET_TEXT(main, IDC_VALUE, text);
     SUB_REPRESENT(main, IDC_VALUE, EVENT_CHANGE);

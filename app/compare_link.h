@@ -6,7 +6,8 @@
 
 // Click on IDC_COMPARE (also Alt+M): opens the Compare formats window, or raises it.
 void COMPARE_CLICK(DIALOG& dlg, int id, int event);
-// Makes format `kind` the main dialog's choice, as a click on its radio does,
-// and reads the value field's number into it again (the radio clears the
-// field). False, changing nothing, when the main dialog has no radio for it.
+// Makes format `kind` the main dialog's choice, as a click on its radio (or
+// the Alt format choice set to it) does, and reads the value field's number
+// into it again (choosing a format clears the field). False, changing
+// nothing, for a kind the program does not know.
 bool CHOOSE_FORMAT(int kind);

@@ -146,6 +146,12 @@ public:
             format_->addItem(QString::fromLatin1(f.name), f.kind);
             target_->addItem(QString::fromLatin1(f.name), f.kind);
         }
+        // A custom width chosen in the main dialog is offered too.
+        if (const ieee::FormatInfo* main = host_.currentKind ? ieee::FormatFor(host_.currentKind()) : nullptr;
+            main != nullptr && format_->findData(main->kind) < 0) {
+            format_->addItem(QString::fromLatin1(main->name), main->kind);
+            target_->addItem(QString::fromLatin1(main->name), main->kind);
+        }
         for (std::size_t k = 0; k < std::size(opsview::kAllOperations); ++k) operation_->addItem(QString());
         operation_->setMaxVisibleItems(12);
         formatLabel_ = Caption(format_);
