@@ -23,15 +23,9 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    platform::PlatformHooks hooks;
-    hooks.messageBox = [](std::string_view, std::string_view, unsigned) { return IDOK; };
-    platform::SetPlatformHooks(hooks);
-    RESET_SHARED_STATE();
-    if (!ORVANE_STARTUP(1)) return 1;
+    QWidget* mainWindow = StartMainDialog();
+    if (mainWindow == nullptr) return 1;
     DIALOG& main = ORVANEGLOBALS::DLG_MAIN;
-    QWidget* mainWindow = DialogWindow(main);
-    mainWindow->activateWindow();
-    if (!QTest::qWaitForWindowExposed(mainWindow)) return 1;
     auto* value = static_cast<QLineEdit*>(DialogControl(main, IDC_VALUE));
     const char* texts[] = {"0.1000000000000000055511151231257827", "0x1.99999999999999999999999999ap-4", "-6.5e-4966"};
 

@@ -19,45 +19,16 @@
 #include "dialog/encoding_table.h"
 #include "dialog/platform.h"
 
-#include "cpu_time.h"
+#include "keystroke_cost.h"
 
-namespace {
-
-constexpr int kKeystrokes = 40;  // each a digit typed and taken back: two keystrokes
-constexpr int kFills = 20;
-
-// CPU milliseconds per keystroke in the value field, which ends in a digit,
-// with the repaint that follows.
-double PerKeystroke(QLineEdit* edit) {
-    edit->setFocus(Qt::OtherFocusReason);
-    edit->end(false);
-    Paint();
-    for (int n = 0; n < 4; ++n) {
-        QTest::keyClick(edit, n % 2 == 0 ? Qt::Key_7 : Qt::Key_Backspace);
-        Paint();
-    }
-    const double start = CpuMs();
-    for (int n = 0; n < 2 * kKeystrokes; ++n) {
-        QTest::keyClick(edit, n % 2 == 0 ? Qt::Key_7 : Qt::Key_Backspace);
-        Paint();
-    }
-    return (CpuMs() - start) / (2.0 * kKeystrokes);
-}
-
-}  // namespace
+constexpr int kFills = 20;  // openings of the table of encodings timed per format
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    platform::PlatformHooks hooks;
-    hooks.messageBox = [](std::string_view, std::string_view, unsigned) { return IDOK; };
-    platform::SetPlatformHooks(hooks);
-    RESET_SHARED_STATE();
-    if (!ORVANE_STARTUP(1)) return 1;
+    QWidget* mainWindow = StartMainDialog();
+    if (mainWindow == nullptr) return 1;
     DIALOG& main = ORVANEGLOBALS::DLG_MAIN;
-    QWidget* mainWindow = DialogWindow(main);
-    mainWindow->activateWindow();
-    if (!QTest::qWaitForWindowExposed(mainWindow)) return 1;
     auto* value = static_cast<QLineEdit*>(DialogControl(main, IDC_VALUE));
 
     // A value with many digits, as a pasted one: every format rounds it.
@@ -65,7 +36,7 @@ int main(int argc, char** argv) {
     auto cost = [&](const ieee::FormatInfo& f) {
         if (!CHOOSE_FORMAT(main, f)) return -1.0;
         value->setText(typed);
-        return PerKeystroke(value);
+        return PerKeystroke(value).total;
     };
     const double baseline = cost(*ieee::FormatFor(ieee::KIND_BINARY128));
     std::printf("keystroke in the value field, CPU ms (ratio to binary128)\n");

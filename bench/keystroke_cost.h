@@ -5,7 +5,25 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "app/startup.h"
+#include "app/state.h"
+#include "dialog/dialog_qt.h"
+#include "dialog/platform.h"
 #include "cpu_time.h"
+
+// Starts the program as a user sees it (message boxes answered OK) once the
+// application object exists; the main dialog's window, shown and exposed, or
+// nullptr.
+inline QWidget* StartMainDialog() {
+    platform::PlatformHooks hooks;
+    hooks.messageBox = [](std::string_view, std::string_view, unsigned) { return IDOK; };
+    platform::SetPlatformHooks(hooks);
+    RESET_SHARED_STATE();
+    if (!ORVANE_STARTUP(1)) return nullptr;
+    QWidget* window = DialogWindow(ORVANEGLOBALS::DLG_MAIN);
+    window->activateWindow();
+    return QTest::qWaitForWindowExposed(window) ? window : nullptr;
+}
 
 inline constexpr int kKeystrokes = 40;  // each a digit typed and taken back: two keystrokes
 

@@ -30,15 +30,9 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    platform::PlatformHooks hooks;
-    hooks.messageBox = [](std::string_view, std::string_view, unsigned) { return IDOK; };
-    platform::SetPlatformHooks(hooks);
-    RESET_SHARED_STATE();
-    if (!ORVANE_STARTUP(1)) return 1;
+    QWidget* mainWindow = StartMainDialog();
+    if (mainWindow == nullptr) return 1;
     DIALOG& main = ORVANEGLOBALS::DLG_MAIN;
-    QWidget* mainWindow = DialogWindow(main);
-    mainWindow->activateWindow();
-    if (!QTest::qWaitForWindowExposed(mainWindow)) return 1;
     static_cast<QPushButton*>(DialogControl(main, IDC_OPERATIONS))->click();
     Paint();
     QWidget* window = nullptr;
