@@ -100,7 +100,7 @@ std::string TailText(const Lines& L, const ieee::RoundingSteps& s) {
 // Steps 2 to 4 (and the overflow and underflow lines): the binary form, the
 // cut, the decision, the result. `result` is the pattern the displays show.
 void RoundingLines(Lines& L, const ieee::FormatInfo& f, const ieee::RoundingSteps& s, ieee::Rounding rounding,
-                   bool mainDialog) {
+                   bool mainDialog, bool saturate) {
     using Decision = ieee::RoundingSteps::Decision;
     const std::string p = std::to_string(f.precision);
     if (s.zero) {
@@ -193,6 +193,10 @@ void RoundingLines(Lines& L, const ieee::FormatInfo& f, const ieee::RoundingStep
         if (mainDialog)
             L.More(L.T({"Campul de valoare refuza un astfel de numar: \"Valoare invalida\".",
                         "The value field refuses such a number: \"Invalid Value\"."}));
+        else if (saturate)
+            L.More(L.T({"Conversia cu saturare da cea mai mare valoare finita: ",
+                        "The saturating conversion gives the largest finite value: "}) +
+                   Pattern(f, f.largestFinite() | (s.negative ? f.signBit() : 0)) + ".");
         else if (cls.kind == ieee::PatternClass::Infinity)
             L.More(L.T({"In aceasta directie formatul da infinitul: ",
                         "In this direction the format gives the infinity: "}) +
@@ -299,7 +303,7 @@ std::vector<std::string> ConversionLines(const ieee::FormatInfo& f, const ieee::
     }
     const ieee::RoundingSteps s =
         ieee::ExplainRounding(f, x, ieee::Rounding::TiesToEven, ieee::Tininess::AfterRounding);
-    RoundingLines(L, f, s, ieee::Rounding::TiesToEven, true);
+    RoundingLines(L, f, s, ieee::Rounding::TiesToEven, true, false);
     if (s.beyondRange) return L.Take();
     const ieee::ConversionError error = ieee::ConversionErrorOf(f, number, stored);
     ResultLines(L, f, stored, error.exact, error.ulps, s.result.flags);
@@ -412,7 +416,7 @@ std::vector<std::string> OperationLines(const opsview::Choices& c) {
     }
 
     const ieee::RoundingSteps s = ieee::ExplainRounding(rf, x, c.rounding, c.tininess);
-    RoundingLines(L, rf, s, c.rounding, false);
+    RoundingLines(L, rf, s, c.rounding, false, c.saturate && ieee::IsFinitePattern(rf, v.result.bits));
     ResultLines(L, rf, v.result.bits, v.error, v.errorUlps, v.result.flags);
     return L.Take();
 }
