@@ -5,6 +5,7 @@
 // and binary64, which must agree with Compute bit for bit and flag for flag.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -47,7 +48,7 @@ uint128 RandomOperand(const ieee::FormatInfo& f, std::mt19937_64& rng) {
         stored = std::clamp(stored, 0, f.maxStored() - 1);
         // Short fractions give exact results and ties too.
         uint128 fraction = random & f.fractionMask();
-        if (rng() % 2) fraction &= ~((uint128(1) << (f.fractionBits - static_cast<int>(rng() % 4))) - 1);
+        if (rng() % 2) fraction &= ~((uint128(1) << std::max(0, f.fractionBits - static_cast<int>(rng() % 4))) - 1);
         return sign | uint128(stored) << f.fractionBits | fraction;
     }
     }

@@ -6,6 +6,7 @@
 #include <gmp.h>
 #include <mpfr.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <random>
@@ -256,7 +257,7 @@ public:
         // clang-format off
         case 3: stored = static_cast<int>(rng_() % (maxFinite + 1)); fraction = 0; break;  // powers of two
         case 4: stored = static_cast<int>(rng_() % (maxFinite + 1)); fraction = f_.fractionMask() ^ (fraction >> (rng_() % f_.fractionBits)); break;
-        case 5: stored = static_cast<int>(rng_() % (maxFinite + 1)); fraction >>= (f_.fractionBits - 1 - static_cast<int>(rng_() % 4)); break;
+        case 5: stored = static_cast<int>(rng_() % (maxFinite + 1)); fraction >>= std::max(0, f_.fractionBits - 1 - static_cast<int>(rng_() % 4)); break;
         // clang-format on
         case 6: stored = f_.bias + static_cast<int>(rng_() % 64) - 32; break;  // ordinary magnitudes
         default: stored = static_cast<int>(rng_() % (maxFinite + 1)); break;
