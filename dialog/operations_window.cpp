@@ -498,7 +498,7 @@ public:
         host.lines = [this](int lang) {
             opsview::Choices c = choices_;
             c.lang = lang;
-            return stepsview::OperationLines(c);
+            return stepsview::OperationLines(c, c.lang == lang_ ? view_ : opsview::Build(c));
         };
         host.language = [this] { return host_.language ? host_.language() : 1; };
         OpenStepsWindow(StepsSource::Operation, host, this);

@@ -239,14 +239,11 @@ void ResultLines(Lines& L, const ieee::FormatInfo& f, ieee::uint128 bits, const 
 }
 
 // The typed number, exactly, summarised when it is very long.
-std::string TypedText(const Lines& L, const ieee::TypedDecimal& t) {
+std::string TypedText(const Lines& L, const ieee::TypedDecimal& t, const ieee::ExactValue* x) {
     const std::string sign = t.negative ? "-" : "";
-    if (t.digits.size() <= kLongestShown) {
-        ieee::ExactValue x;
-        if (ieee::ExactOfTyped(t, x)) {
-            bool complete = true;
-            return ieee::ExactValueText(x, static_cast<int>(kLongestShown), complete);
-        }
+    if (x != nullptr && t.digits.size() <= kLongestShown) {
+        bool complete = true;
+        return ieee::ExactValueText(*x, static_cast<int>(kLongestShown), complete);
     }
     std::string head = t.digits.substr(0, std::min<size_t>(t.digits.size(), kExactDigits));
     const int64_t exp10 = static_cast<int64_t>(t.digits.size()) - 1 + t.exponent;
@@ -289,9 +286,11 @@ std::vector<std::string> ConversionLines(const ieee::FormatInfo& f, const ieee::
         }
     }
     const ieee::TypedDecimal& number = *typed;
-    L.Step(L.T({"Numarul tastat, exact: ", "The typed number, exactly: "}) + TypedText(L, number) + ".");
     ieee::ExactValue x;
-    if (!ieee::ExactOfTyped(number, x)) {
+    const bool held = ieee::ExactOfTyped(number, x);
+    L.Step(L.T({"Numarul tastat, exact: ", "The typed number, exactly: "}) + TypedText(L, number, held ? &x : nullptr) +
+           ".");
+    if (!held) {
         // So far outside every range that only its size matters.
         const bool huge = static_cast<int64_t>(number.digits.size()) + number.exponent > 0;
         L.Step(huge ? L.T({"Numarul este cu mult peste cea mai mare valoare finita: \"Valoare invalida\".",
@@ -310,9 +309,8 @@ std::vector<std::string> ConversionLines(const ieee::FormatInfo& f, const ieee::
     return L.Take();
 }
 
-std::vector<std::string> OperationLines(const opsview::Choices& c) {
+std::vector<std::string> OperationLines(const opsview::Choices& c, const opsview::View& v) {
     Lines L(c.lang);
-    const opsview::View v = opsview::Build(c);
     if (c.format == nullptr) return L.Take();
     if (!v.hasResult) {
         L.Step(

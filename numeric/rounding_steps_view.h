@@ -25,8 +25,10 @@ namespace stepsview {
 std::vector<std::string> ConversionLines(const ieee::FormatInfo& f, const ieee::TypedDecimal* typed,
                                          std::string_view fieldText, ieee::uint128 stored, int lang);
 
-// How the Operations window's result for these choices was rounded.
-std::vector<std::string> OperationLines(const opsview::Choices& choices);
+// How the Operations window's result for these choices was rounded; `view`
+// is what opsview::Build gave for them (the window's own texts, not worked
+// out again).
+std::vector<std::string> OperationLines(const opsview::Choices& choices, const opsview::View& view);
 
 // The lines as one text, one per line, for the clipboard.
 std::string PlainText(const std::vector<std::string>& lines);

@@ -387,6 +387,7 @@ std::string ExactValueText(const ExactValue& x, int maxDigits, bool& complete, s
                    0.30102999566398120;
     int64_t k = maxDigits - 1 - static_cast<int64_t>(log10);
     Mpz q;
+    std::string digits;
     for (int attempt = 0; attempt < 4; ++attempt) {
         Mpz n, d, ten;
         mpz_set(n.get(), P.get());
@@ -400,11 +401,12 @@ std::string ExactValueText(const ExactValue& x, int maxDigits, bool& complete, s
             mpz_tdiv_q(n.get(), n.get(), d.get());
             mpz_sqrt(q.get(), n.get());
         } else mpz_tdiv_q(q.get(), n.get(), d.get());
-        const int64_t got = static_cast<int64_t>(detail::DecimalDigits(q.get()).size());
-        if (got == maxDigits) break;
+        digits = detail::DecimalDigits(q.get());
+        const int64_t got = static_cast<int64_t>(digits.size());
+        if (got == maxDigits || attempt == 3) break;  // the digits shown always belong to k
         k += maxDigits - got;
     }
-    return LayOut(x.negative, detail::DecimalDigits(q.get()), k);
+    return LayOut(x.negative, digits, k);
 }
 
 }  // namespace ieee
